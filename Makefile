@@ -1,0 +1,51 @@
+# The two commands a newcomer needs: `make run` and `make test`.
+# Both install missing Debian packages first (tools/deps.sh).
+
+JOBS ?= $(shell nproc)
+RELEASE_DIR := build/release
+TEST_DIR := build/test
+SANITIZE_DIR := build/sanitize
+# Tests run headless; the private runtime dir keeps Qt from complaining about a shared one.
+TEST_ENV := QT_QPA_PLATFORM=offscreen
+
+.PHONY: all deps build run test test-sanitize bench screenshots format format-check clean
+
+all: build
+
+deps:
+	@./tools/deps.sh
+
+build: deps
+	cmake -S . -B $(RELEASE_DIR) -DCMAKE_BUILD_TYPE=Release -DQUORVEL_TESTS=OFF
+	cmake --build $(RELEASE_DIR) -j $(JOBS)
+
+run: build
+	./$(RELEASE_DIR)/app/quorvel
+
+test: deps
+	cmake -S . -B $(TEST_DIR) -DCMAKE_BUILD_TYPE=Debug
+	cmake --build $(TEST_DIR) -j $(JOBS)
+	ctest --test-dir $(TEST_DIR) --output-on-failure -j $(JOBS)
+
+test-sanitize: deps
+	cmake -S . -B $(SANITIZE_DIR) -DCMAKE_BUILD_TYPE=Debug -DQUORVEL_SANITIZE=ON -DQUORVEL_BENCH=OFF
+	cmake --build $(SANITIZE_DIR) -j $(JOBS)
+	ctest --test-dir $(SANITIZE_DIR) --output-on-failure -j $(JOBS)
+
+bench: deps
+	cmake -S . -B $(RELEASE_DIR) -DCMAKE_BUILD_TYPE=Release -DQUORVEL_TESTS=OFF
+	cmake --build $(RELEASE_DIR) -j $(JOBS)
+	$(TEST_ENV) ./$(RELEASE_DIR)/bench/quorvel_bench
+
+screenshots: build
+	mkdir -p screenshots
+	$(TEST_ENV) ./$(RELEASE_DIR)/app/quorvel-screenshots screenshots
+
+format:
+	clang-format -i $$(git ls-files '*.cpp' '*.h')
+
+format-check:
+	clang-format --dry-run --Werror $$(git ls-files '*.cpp' '*.h')
+
+clean:
+	rm -rf build
