@@ -1,0 +1,118 @@
+#include "app/form.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+
+#include <cmath>
+
+TForm1::TForm1(QWidget* parent)
+    : QWidget(parent,
+              Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
+      random_(std::make_unique<ClockRandom>()) {
+    BuildLayout();
+    SetUpKeyboard();
+    connect(Image1, &Picture::clicked, this, &TForm1::Image1Click);
+    connect(OKKnop, &QPushButton::clicked, this, &TForm1::OKKnopClick);
+    connect(Image4, &Picture::clicked, this, &TForm1::Image4Click);
+    connect(Timer1, &QTimer::timeout, this, &TForm1::Timer1Timer);
+    ConnectAnswer();
+    ConnectSettings();
+    ConnectTimer();
+    ConnectWallet();
+    ConnectHelp();
+    FormCreate();
+}
+
+TForm1::~TForm1() = default;
+
+void TForm1::SetRandomSource(std::unique_ptr<RandomSource> random) {
+    random_ = std::move(random);
+}
+
+void TForm1::FormCreate() {
+    // The wallet's piece table is a constant table; nothing to fill at run time.
+    ColumnWidth = std::llround(Prijs[12]->width() / 12.0 * AmountScale);
+    Catalogue = MakeCatalogue();
+    ResetSeries();
+    random_->Reseed();
+    Reeksteller->SetCaption(QStringLiteral("1"));
+    Timer1->start();
+}
+
+void TForm1::FormActivate() {
+    NewExercise();
+}
+
+void TForm1::Image1Click() {
+    Info->show();
+}
+
+void TForm1::OKKnopClick() {
+    Info->hide();
+}
+
+void TForm1::Image4Click() {
+    QCoreApplication::quit();
+}
+
+bool TForm1::event(QEvent* event) {
+    // The first exercise is drawn when the window first becomes active, not again
+    // when the user merely returns to it.
+    if (event->type() == QEvent::WindowActivate && !activated_) {
+        activated_ = true;
+        const bool handled = QWidget::event(event);
+        FormActivate();
+        return handled;
+    }
+    return QWidget::event(event);
+}
+
+void TForm1::closeEvent(QCloseEvent* event) {
+    event->accept();
+    QCoreApplication::quit();
+}
+
+void TForm1::SetUpKeyboard() {
+    // Escape presses RESET and Enter presses the information panel's OK while they
+    // are shown; the key then goes no further.
+    escapeShortcut_ = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    escapeShortcut_->setContext(Qt::WindowShortcut);
+    escapeShortcut_->setEnabled(false);
+    connect(escapeShortcut_, &QShortcut::activated, this, [this] { PressShortcutButton(OKKnop1); });
+    enterShortcut_ = new QShortcut(this);
+    enterShortcut_->setKeys({QKeySequence(Qt::Key_Return), QKeySequence(Qt::Key_Enter)});
+    enterShortcut_->setContext(Qt::WindowShortcut);
+    enterShortcut_->setEnabled(false);
+    connect(enterShortcut_, &QShortcut::activated, this, [this] { PressShortcutButton(OKKnop); });
+    OKKnop1->installEventFilter(this);
+    Info->installEventFilter(this);
+
+    // Tab visits only the sum boxes, the change field and the "maximum 100" box.
+    static const int order[] = {1, 2, 4, 3, 8, 7, 6, 5, 12, 11, 10, 9, 14, 13};
+    QWidget* previous = Eenvoudig;
+    for (int k : order) {
+        setTabOrder(previous, Tot[k]);
+        previous = Tot[k];
+    }
+    setTabOrder(previous, Teruggave);
+}
+
+void TForm1::PressShortcutButton(QPushButton* button) {
+    // Only a key pressed in an edit field or a check box reaches the button.
+    QWidget* focus = QApplication::focusWidget();
+    if (qobject_cast<QLineEdit*>(focus) || qobject_cast<QCheckBox*>(focus)) {
+        button->click();
+    }
+}
+
+bool TForm1::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::ShowToParent || event->type() == QEvent::HideToParent) {
+        const bool shown = event->type() == QEvent::ShowToParent;
+        if (watched == OKKnop1) {
+            escapeShortcut_->setEnabled(shown);
+        } else if (watched == Info) {
+            enterShortcut_->setEnabled(shown);
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}

@@ -1,0 +1,128 @@
+#pragma once
+
+#include <QColor>
+#include <QFrame>
+#include <QGroupBox>
+#include <QImage>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QToolButton>
+
+// The few control kinds Qt does not offer as such: panels with bevels, pictures that
+// stretch an image, labels that size themselves to their text, edit fields that report
+// key-down and focus changes, and buttons that report every mouse button.
+
+enum class Bevel { None, Raised, Lowered };
+
+// A panel: an optional outer bevel, a gap of the panel colour, an optional inner bevel.
+class BevelPanel : public QFrame {
+    Q_OBJECT
+public:
+    struct Style {
+        QColor color;
+        Bevel outer = Bevel::Raised;
+        Bevel inner = Bevel::None;
+        int bevelWidth = 1;
+        int borderWidth = 0;
+        bool singleBorder = false;
+    };
+    BevelPanel(QWidget* parent, const Style& style);
+    void SetColor(const QColor& color);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    Style style_;
+};
+
+// A group box with a caption and an opaque background.
+class CaptionBox : public QGroupBox {
+    Q_OBJECT
+public:
+    CaptionBox(const QString& caption, const QColor& color, QWidget* parent);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    QColor color_;
+};
+
+// A picture: draws its image stretched to its size, or at its natural size when not
+// stretched; transparent pixels of the image let the parent show through.
+class Picture : public QWidget {
+    Q_OBJECT
+public:
+    Picture(QWidget* parent, bool stretch);
+    void SetImage(const QImage& image);
+    const QImage& Image() const { return image_; }
+
+signals:
+    void clicked();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    QImage image_;
+    bool stretch_;
+    bool pressed_ = false;
+};
+
+// A label whose caption the program changes. With autoSize it takes the width of its
+// text, keeping its left edge, or its right edge when right-aligned.
+class Caption : public QLabel {
+    Q_OBJECT
+public:
+    Caption(const QString& text, QWidget* parent, bool autoSize = false);
+    void SetCaption(const QString& text);
+
+private:
+    bool autoSize_;
+};
+
+// A one-line edit field that reports the key before the field sees it (keyDown), the
+// characters that a plain QLineEdit ignores (Enter as a carriage return), mouse clicks
+// and focus changes with their reason. With selectOnProgramFocus it selects its whole
+// text whenever the focus arrives by keyboard or by the program, not by the mouse.
+class EditBox : public QLineEdit {
+    Q_OBJECT
+public:
+    explicit EditBox(QWidget* parent, bool selectOnProgramFocus = false);
+
+signals:
+    void keyDown(int key);
+    void keyPress(QChar ch);
+    void clicked();
+    void focusGained();
+    void focusLost();
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+
+private:
+    bool selectOnProgramFocus_;
+};
+
+// A push button that reports presses and releases of any mouse button.
+class MouseButton : public QPushButton {
+    Q_OBJECT
+public:
+    MouseButton(const QString& text, QWidget* parent);
+
+signals:
+    void mouseDown(Qt::MouseButton button);
+    void mouseUp(Qt::MouseButton button);
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+};

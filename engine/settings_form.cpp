@@ -1,0 +1,3 @@
+#include "app/form.h"
+
+void TForm1::ConnectSettings() {}
