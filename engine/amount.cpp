@@ -15,7 +15,7 @@ bool IsDigit(char c) {
     return c >= '0' && c <= '9';
 }
 
-// Text of the second-to-last character, or 0 when the text is shorter.
+// The second-to-last character, or '\0' when the text is shorter.
 char SecondToLast(const std::string& s) {
     return s.size() >= 2 ? s[s.size() - 2] : '\0';
 }
