@@ -12,12 +12,17 @@ using Amount = std::int64_t;
 inline constexpr Amount AmountScale = 10000;
 
 // Whole euros (or units) as an Amount.
-constexpr Amount Whole(std::int64_t units) { return units * AmountScale; }
+constexpr Amount Whole(std::int64_t units) {
+    return units * AmountScale;
+}
 
 // The value with its fraction dropped toward zero.
-constexpr Amount WholePart(Amount a) { return a / AmountScale * AmountScale; }
+constexpr Amount WholePart(Amount a) {
+    return a / AmountScale * AmountScale;
+}
 
-// Shortest text: no thousands separator, "," and the fraction without trailing zeros.
+// Shortest text: no thousands separator, "," and the fraction without trailing zeros;
+// a negative value (a change can be one) begins with "-": -12,5.
 std::string FormatPlain(Amount a);
 // FormatPlain completed to two decimals: 12,50 / 12,00 / 3,75.
 std::string FormatTwoDecimals(Amount a);
@@ -28,6 +33,7 @@ std::string FormatAligned(Amount a);
 // Reads a typed number: optional blanks, optional sign, digits with at most one
 // decimal comma, optional exponent (E or e with an optionally signed whole number),
 // optional blanks. The value is taken exactly in decimal and rounded to the nearest
-// ten-thousandth, ties to even. Anything else, and any value too large for an
-// Amount, gives nullopt.
+// ten-thousandth, ties to even. Anything else, and any value whose magnitude is too
+// large for an Amount, gives nullopt. A comma may open or close the digits (",5", "5,")
+// as long as there is a digit; "." is not a decimal sign here.
 std::optional<Amount> ReadNumber(std::string_view text);

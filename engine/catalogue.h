@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/amount.h"
+#include "engine/random.h"
 
 #include <array>
 #include <cstdint>
@@ -16,3 +17,18 @@ struct Article {
 
 // Articles 1..60; element 0 is never used.
 using Catalogue = std::array<Article, 61>;
+
+// The 60 articles of the shop, every Used mark cleared.
+Catalogue MakeCatalogue();
+
+// One drawn line of a receipt, before the common steps of the addend draw (decimals,
+// maximum 100, formatting) act on its amount.
+struct ReceiptLine {
+    std::string QuantityText; // "3 St.", "523 Gr.", "2,4 kg."
+    std::string ArticleName;
+    Amount FirstAmount = 0; // price times quantity; whole euros for gram articles
+};
+
+// Draws an article not yet Used on this receipt, marks it Used and draws its quantity.
+// At least one article must still be unused (a receipt has at most 12 lines).
+ReceiptLine DrawReceiptLine(Catalogue& catalogue, RandomSource& random);

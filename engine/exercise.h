@@ -35,3 +35,31 @@ struct AddendSettings {
     bool Receipt = false;
     bool Max100 = false; // receipt totals of at most 100
 };
+
+// Draws the addends of a new exercise into lines 13 - N to 12 and sums them into Total.
+// Reseeds the source first and clears every Used mark of the catalogue. Per line the
+// draws come in a fixed order: the first value (a receipt line, or 1 to MaxValue), then
+// the decimal fraction, then the small value of the maximum-100 setting. A MaxValue of 0
+// or below is drawn as 1; N is taken within 2..12.
+void DrawAddends(ExerciseState& ex, const AddendSettings& s, Catalogue& catalogue,
+                 RandomSource& random);
+
+// The amount paid for a receipt: the next multiple of 10 euros more than 1 euro above the
+// total, at random raised by 10 to 50 euros, or, with max100, by a multiple of 10 up to 100.
+Amount ChoosePaid(Amount total, bool max100, RandomSource& random);
+
+// The total as the sum row must hold it: two decimals in decimal mode, blanks on the left
+// up to 14 characters.
+std::string TotalText(Amount total, bool decimal);
+
+// ExpectedChar[k] := the k-th character of totalText from the right (Tot1 is the rightmost
+// box); ' ' where the text has none.
+void FillExpectedChars(ExerciseState& ex, const std::string& totalText);
+
+// Digits of the active lines' amount texts, right-aligned in columns 1..12, and the carry
+// every column passes on. In decimal mode the tenths' carry goes over the comma column 10
+// straight into the units column 9, and Carry[10] is 0.
+void ComputeDigitsAndCarries(ExerciseState& ex, int n, bool decimal);
+
+// The price row (13 - n) above whose top the carry label sits; 0 for n outside 2..12.
+int CarryLabelRow(int n);

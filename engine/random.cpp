@@ -2,7 +2,9 @@
 
 #include <chrono>
 
-ClockRandom::ClockRandom() { Reseed(); }
+ClockRandom::ClockRandom() {
+    Reseed();
+}
 
 void ClockRandom::Reseed() {
     const auto ticks = std::chrono::high_resolution_clock::now().time_since_epoch().count();
