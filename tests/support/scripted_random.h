@@ -4,15 +4,21 @@
 
 #include <deque>
 #include <initializer_list>
+#include <random>
 #include <stdexcept>
 #include <string>
 
-// A random source whose draws a test writes down in advance. Running out of draws,
-// or a draw that does not fit the range asked for, fails loudly.
+// A random source whose draws a test writes down in advance. A draw that does not fit
+// the range asked for fails loudly, and so does running out of draws, unless the test
+// allows the rest to come from a fixed-seed generator (window tests, where only some
+// draws matter and an exception must not cross the event loop).
 class ScriptedRandom final : public RandomSource {
 public:
     ScriptedRandom() = default;
     ScriptedRandom(std::initializer_list<int> draws) : draws_(draws) {}
+
+    // After the script, draw from a fixed-seed generator instead of failing.
+    void AllowUnscripted() { unscripted_ = true; }
 
     void Push(std::initializer_list<int> draws) { draws_.insert(draws_.end(), draws); }
     void Push(int draw) { draws_.push_back(draw); }
@@ -22,6 +28,9 @@ public:
 
     void Reseed() override { ++reseeds_; }
     int rnd(int n) override {
+        if (draws_.empty() && unscripted_) {
+            return std::uniform_int_distribution<int>(0, n - 1)(fallback_);
+        }
         if (draws_.empty()) {
             throw std::logic_error("scripted random: no draw left for rnd(" + std::to_string(n) +
                                    ")");
@@ -38,4 +47,6 @@ public:
 private:
     std::deque<int> draws_;
     int reseeds_ = 0;
+    bool unscripted_ = false;
+    std::mt19937 fallback_{12345};
 };

@@ -1,0 +1,143 @@
+// The window as a whole: start state, the information panel, the keys that press
+// RESET and OK, Tab, and stopping the program.
+
+#include "support/form_fixture.h"
+
+#include <QTimer>
+
+class WindowTest : public QObject {
+    Q_OBJECT
+private slots:
+    void startState();
+    void infoPanelLeavesTheExerciseAlone();
+    void escapeAndEnterPressTheirButtonOnlyWhileShown();
+    void tabVisitsOnlyTheAnswerFields();
+    void stopPictureEndsTheEventLoop();
+    void closingTheWindowEndsTheEventLoop();
+};
+
+void WindowTest::startState() {
+    // 57 + 68: the first exercise is drawn on the first activation, and only then.
+    ShownForm f = ShowForm({56, 67, 0});
+    QCOMPARE(f->windowTitle(), QStringLiteral("Quorvel v.2 (Zenbo)"));
+    QCOMPARE(f->size(), QSize(922, 842));
+    QCOMPARE(f->Prijs[11]->text(), QStringLiteral("57"));
+    QCOMPARE(f->Prijs[12]->text(), QStringLiteral("68"));
+    QVERIFY(f.random->Empty());
+    int visibleBoxes = 0;
+    for (int k = 1; k <= 14; ++k) {
+        visibleBoxes += f->Tot[k]->isVisible() ? 1 : 0;
+    }
+    QCOMPARE(visibleBoxes, 3);
+    QCOMPARE(f->ColumnWidth, Amount(136667));
+
+    // Leaving the window and coming back draws nothing new.
+    QWidget other;
+    other.show();
+    other.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&other));
+    f->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(f.form.get()));
+    QCOMPARE(f->Prijs[11]->text(), QStringLiteral("57"));
+}
+
+void WindowTest::infoPanelLeavesTheExerciseAlone() {
+    ShownForm f = ShowForm({56, 67, 0});
+    f->Tot[2]->setFocus();
+    QTest::keyClicks(f->MaxGetal, QString()); // nothing: only to show that no handler fires
+    ClickThroughWindow(f.form.get(), f->Image1);
+    QVERIFY(f->Info->isVisible());
+    QCOMPARE(f->Prijs[12]->text(), QStringLiteral("68"));
+    ClickThroughWindow(f.form.get(), f->OKKnop);
+    QVERIFY(!f->Info->isVisible());
+    QCOMPARE(f->Prijs[11]->text(), QStringLiteral("57"));
+    QCOMPARE(f->Prijs[12]->text(), QStringLiteral("68"));
+    QCOMPARE(f->MaxArtikels->text(), QStringLiteral("2"));
+}
+
+void WindowTest::escapeAndEnterPressTheirButtonOnlyWhileShown() {
+    ShownForm f = ShowForm();
+    int resets = 0;
+    connect(f->OKKnop1, &QPushButton::clicked, [&] { ++resets; });
+    QLineEdit* box = f->Tot[1];
+    box->setFocus();
+
+    // Hidden: Escape reaches the box like any key.
+    bool escapeReachedBox = false;
+    struct Spy : QObject {
+        bool* seen;
+        explicit Spy(bool* s) : seen(s) {}
+        bool eventFilter(QObject*, QEvent* e) override {
+            if (e->type() == QEvent::KeyPress &&
+                static_cast<QKeyEvent*>(e)->key() == Qt::Key_Escape) {
+                *seen = true;
+            }
+            return false;
+        }
+    } spy(&escapeReachedBox);
+    box->installEventFilter(&spy);
+    PressKey(f.form.get(), Qt::Key_Escape);
+    QCOMPARE(resets, 0);
+    QVERIFY(escapeReachedBox);
+
+    // Shown: Escape presses RESET and goes no further.
+    escapeReachedBox = false;
+    f->OKKnop1->show();
+    PressKey(f.form.get(), Qt::Key_Escape);
+    QCOMPARE(resets, 1);
+    QVERIFY(!escapeReachedBox);
+    f->OKKnop1->hide();
+    PressKey(f.form.get(), Qt::Key_Escape);
+    QCOMPARE(resets, 1);
+
+    // Enter in an edit field presses the information panel's OK while it is shown.
+    f->Image1Click();
+    QVERIFY(f->Info->isVisible());
+    f->Tot[1]->setFocus();
+    PressKey(f.form.get(), Qt::Key_Return);
+    QVERIFY(!f->Info->isVisible());
+}
+
+void WindowTest::tabVisitsOnlyTheAnswerFields() {
+    // 5 + 5 = 10: boxes Tot1 and Tot2 visible.
+    ShownForm f = ShowForm({4, 4, 0});
+    f->Tot[1]->setFocus();
+    QCOMPARE(QApplication::focusWidget(), f->Tot[1]);
+    PressKey(f.form.get(), Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), f->Tot[2]);
+    // Past the last visible box the chain wraps without visiting any other control.
+    PressKey(f.form.get(), Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), f->Tot[1]);
+
+    // In receipt layout the change field and the "maximum 100" box join the chain.
+    f->Teruggave->show();
+    f->Eenvoudig->show();
+    f->Tot[2]->setFocus();
+    PressKey(f.form.get(), Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), f->Teruggave);
+    PressKey(f.form.get(), Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), f->Eenvoudig);
+    PressKey(f.form.get(), Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), f->Tot[1]);
+}
+
+void WindowTest::stopPictureEndsTheEventLoop() {
+    ShownForm f = ShowForm();
+    bool ran = false;
+    QTimer::singleShot(0, [&] {
+        ran = true;
+        ClickThroughWindow(f.form.get(), f->Image4);
+    });
+    // Fails by timeout (the test's) if the click does not end the loop.
+    QCOMPARE(QCoreApplication::exec(), 0);
+    QVERIFY(ran);
+}
+
+void WindowTest::closingTheWindowEndsTheEventLoop() {
+    ShownForm f = ShowForm();
+    QTimer::singleShot(0, [&] { f->close(); });
+    QCOMPARE(QCoreApplication::exec(), 0);
+}
+
+QTEST_MAIN(WindowTest)
+#include "tst_window.moc"
