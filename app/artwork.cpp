@@ -2,11 +2,11 @@
 
 #include <QHash>
 
-const QImage& Artwork(const QString& file) {
+const QImage& Artwork(const QString& path) {
     static QHash<QString, QImage> cache;
-    auto it = cache.find(file);
+    auto it = cache.find(path);
     if (it == cache.end()) {
-        it = cache.insert(file, QImage(QStringLiteral(":/images/") + file));
+        it = cache.insert(path, QImage(path));
     }
     return *it;
 }

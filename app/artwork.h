@@ -4,7 +4,7 @@
 #include <QString>
 
 // The window's pictures, decoded once each from the compiled-in resources and shared
-// by every control that shows them. `file` is the name under ":/images/", such as
-// "note500.jpg" or "coin2e.png"; coin pictures come with their white background
-// made transparent.
-const QImage& Artwork(const QString& file);
+// by every control that shows them. `path` is the resource path, such as
+// ":/images/note500.jpg"; coin pictures come with their white background made
+// transparent.
+const QImage& Artwork(const QString& path);

@@ -5,6 +5,7 @@
 #include "app/artwork.h"
 #include "app/form.h"
 #include "app/look.h"
+#include "wallet/pieces.h"
 
 #include <QIcon>
 
@@ -102,36 +103,6 @@ Picture* MakePicture(QWidget* parent, const char* name, QRect geometry, const QS
     return p;
 }
 
-// The stacks of the wallet, in the order of the piece table: name stem, first picture,
-// size, pictures in the stack, image.
-struct StackLayout {
-    const char* stem;
-    int left;
-    int top;
-    int width;
-    int height;
-    int count;
-    const char* image;
-};
-
-const StackLayout kStacks[15] = {
-    {"Briefje500n", 56, 81, 204, 112, 5, "note500.jpg"},
-    {"Briefje200n", 334, 83, 199, 108, 5, "note200.jpg"},
-    {"Briefje100n", 598, 86, 194, 103, 5, "note100.jpg"},
-    {"Briefje50n", 12, 241, 184, 98, 5, "note50.jpg"},
-    {"Briefje20n", 235, 244, 179, 94, 5, "note20.jpg"},
-    {"Briefje10n", 453, 248, 174, 92, 5, "note10.jpg"},
-    {"Briefje5n", 666, 252, 169, 89, 5, "note5.jpg"},
-    {"Stuk2euron", 48, 392, 113, 97, 10, "coin2e.png"},
-    {"Stuk1euron", 236, 384, 113, 97, 10, "coin1e.png"},
-    {"Stuk50centn", 406, 389, 97, 84, 10, "coin50c.png"},
-    {"Stuk20centn", 562, 388, 88, 87, 10, "coin20c.png"},
-    {"Stuk10centn", 704, 399, 82, 69, 10, "coin10c.png"},
-    {"Stuk5centn", 224, 535, 97, 80, 10, "coin5c.png"},
-    {"Stuk2centn", 409, 539, 96, 81, 10, "coin2c.png"},
-    {"Stuk1centn", 577, 545, 96, 65, 10, "coin1c.png"},
-};
-
 } // namespace
 
 void TForm1::BuildLayout() {
@@ -143,7 +114,7 @@ void TForm1::BuildLayout() {
     SetBackground(this, ButtonShadow);
     setCursor(NoDropCursor());
     QIcon icon;
-    for (const char* file : {"icon16.png", "icon32.png", "icon48.png"}) {
+    for (const char* file : {":/images/icon16.png", ":/images/icon32.png", ":/images/icon48.png"}) {
         icon.addPixmap(QPixmap::fromImage(Artwork(QString::fromLatin1(file))));
     }
     setWindowIcon(icon);
@@ -193,7 +164,8 @@ void TForm1::BuildWindowControls() {
                               Font(kSans, 19, Bold), Black, Qt::AlignLeft, true);
     SetBackground(Reeksteller, Yellow);
     SetTip(Reeksteller, QStringLiteral("Dit is het nummer van de oefening."));
-    Image4 = MakePicture(this, "Image4", {26, 119, 57, 25}, QStringLiteral("stop.png"), true);
+    Image4 =
+        MakePicture(this, "Image4", {26, 119, 57, 25}, QStringLiteral(":/images/stop.png"), true);
     Image4->setCursor(Qt::ArrowCursor);
     SetTip(Image4, QStringLiteral("Stop het programma."));
     KlokVenster = MakeLabel(this, "KlokVenster", QString(), {416, 121, 87, 24},
@@ -338,7 +310,8 @@ void TForm1::BuildExercisePanel() {
     Wis1 = makeClearButton("Wis1", 302, QStringLiteral("Wissen van het veld \"Totaal\"."));
     Wis2 = makeClearButton("Wis2", 417, QStringLiteral("Wissen van het veld \"Teruggave\"."));
     Wis2->hide();
-    Geld = MakePicture(Panel1, "Geld", {593, 357, 43, 32}, QStringLiteral("purse.jpg"), true);
+    Geld =
+        MakePicture(Panel1, "Geld", {593, 357, 43, 32}, QStringLiteral(":/images/purse.jpg"), true);
     Geld->hide();
 
     Panel4 = MakePanel(Panel1, "Panel4", {388, 292, 187, 5},
@@ -381,7 +354,8 @@ void TForm1::BuildSettingsBar() {
                             Font(kSans, 13, Bold), White);
     SetTip(lblMaxGetal,
            QStringLiteral("Het hoogst toegelaten getal voor de op te tellen waarden."));
-    Image1 = MakePicture(bar, "Image1", {829, 24, 35, 33}, QStringLiteral("icon32.png"), false);
+    Image1 =
+        MakePicture(bar, "Image1", {829, 24, 35, 33}, QStringLiteral(":/images/icon32.png"), false);
     Image1->setCursor(Qt::ArrowCursor);
     SetTip(Image1, QStringLiteral("Info over het Programma."));
     const QString timerTip = QStringLiteral(
@@ -464,10 +438,11 @@ void TForm1::BuildInfoPanel() {
     Label45->setWordWrap(true);
     Label46 = MakeLabel(p, "Label46", QStringLiteral("www.zenbo.example"), {161, 31, 162, 16},
                         Font(kSans, 13, Bold | Italic), White);
-    Image2 = MakePicture(p, "Image2", {537, 6, 33, 36}, QStringLiteral("icon32.png"), false);
+    Image2 =
+        MakePicture(p, "Image2", {537, 6, 33, 36}, QStringLiteral(":/images/icon32.png"), false);
 
     OKKnop = MakeButton(p, "OKKnop", QString(), {278, 194, 36, 25}, Font(kSans, 13, Bold), Black);
-    const QImage glyph = Artwork(QStringLiteral("checkmark.png"));
+    const QImage glyph = Artwork(QStringLiteral(":/images/checkmark.png"));
     if (!glyph.isNull()) {
         QIcon icon;
         const int half = glyph.width() / 2;
@@ -483,17 +458,14 @@ void TForm1::BuildInfoPanel() {
 void TForm1::BuildWallet() {
     QWidget* w = Portemonnee;
     const QString pieceTip = QStringLiteral("Aanklikken om te gebruiken.");
-    for (int s = 0; s < 15; ++s) {
-        const StackLayout& st = kStacks[s];
-        const QImage& image = Artwork(QString::fromLatin1(st.image));
-        for (int n = 1; n <= st.count; ++n) {
-            int left = st.left + 8 * (n - 1);
-            if (s == 1 && n == 5) {
-                left = 361; // the one picture that breaks the fan
-            }
-            const QByteArray name = QByteArray(st.stem) + QByteArray::number(n);
-            auto* pic = Named(new Picture(w, true), name.constData());
-            pic->setGeometry(left, st.top + 8 * (n - 1), st.width, st.height);
+    for (int s = 0; s < DenominationCount; ++s) {
+        const Denomination& d = PieceTable[s];
+        const QImage& image = Artwork(QString::fromLatin1(d.Image.data(), d.Image.size()));
+        for (int n = 1; n <= d.StackSize; ++n) {
+            const PicturePoint at = PicturePosition(s, n);
+            auto* pic = new Picture(w, true);
+            pic->setObjectName(QString::fromStdString(PictureName(s, n)));
+            pic->setGeometry(at.Left, at.Top, d.Width, d.Height);
             pic->SetImage(image);
             pic->setCursor(Qt::PointingHandCursor);
             SetTip(pic, pieceTip);
