@@ -134,11 +134,30 @@ public:
 
     // ------------------------------------------------ sum row and check (answer/)
     void ConnectAnswer();
+    // Sum row: one handler per event serves all fourteen boxes, `n` being the box number.
     void ClearSumRow();
     void FocusUnitsBox();
+    void FocusLeftmostBox();
+    void Tot1Change(int n);
+    void Tot1KeyDown(int n, int key);
+    void Tot1KeyPress(QChar key);
+    void Tot1Enter(int n); // focus gained, boxes 1..13
+    void Wis1Click();
+    // Change field.
+    void TeruggaveKeyDown(int key);
+    void TeruggaveExit();
+    void Wis2Click();
+    // Check and series.
+    void CheckAnswer();
+    void KontroleerMouseDown(Qt::MouseButton button);
+    void KontroleerMouseUp(Qt::MouseButton button);
+    void VolgendeOefeningClick();
     void ShowPoints();
     void ResetSeries();
-    void CheckAnswer();
+    int Points = 0;           // points obtained in the current series
+    int MaxPoints = 1;        // number of the exercise in progress
+    bool SumRight = false;    // outcome of the last check of the sum
+    bool ChangeRight = false; // outcome of the last check of the change (receipt mode)
 
     // ------------------------------------------------------------ timed series (timer/)
     void ConnectTimer();
