@@ -1,11 +1,13 @@
 #pragma once
 
+#include "app/helptexts.h"
 #include "app/widgets.h"
 #include "engine/catalogue.h"
 #include "engine/exercise.h"
 #include "engine/random.h"
 
 #include <QCheckBox>
+#include <QHash>
 #include <QShortcut>
 #include <QTextEdit>
 #include <QTimer>
@@ -203,6 +205,14 @@ public:
 
     // ------------------------------------------------------------ context help (app/)
     void ConnectHelp();
+    // The mouse-move handler serving each control that has one; a control missing here
+    // leaves the help box as it is.
+    QHash<QWidget*, HelpHandler> HelpHandlers;
+    // What every mouse-move handler does: replaces the content of Help by its text.
+    void HelpMouseMove(HelpHandler handler);
+    // A mouse movement delivered to `receiver` at `at` (in its own coordinates): the
+    // topmost visible control under the pointer explains itself.
+    void HelpPointerMoved(QWidget* receiver, QPoint at);
 
 protected:
     bool event(QEvent* event) override;
