@@ -131,14 +131,67 @@ public:
 
     // ------------------------------------------------ settings (engine/settings_form.cpp)
     void ConnectSettings();
+    // Click into MaxArtikels, MaxGetal or TimerMinuten.
+    void MaxArtikelsClick(EditBox* field);
+    // MaxArtikels or MaxGetal gained the focus.
+    void MaxArtikelsEnter();
+    void TimerMinutenEnter();
+    // A character typed into MaxArtikels, MaxGetal or TimerMinuten; only Enter acts.
+    void MaxArtikelsKeyPress(EditBox* field, QChar key);
+    void MaxArtikelsExit();
+    void MaxGetalExit();
+    void TimerMinutenExit();
+    void KommaClick();
+    void KasticketClick();
+    void GeldbeugelClick();
+    void EenvoudigClick();
+    void HulpjesClick();
+
+    // What a settings field falls back on when a new text is refused: the text it held
+    // when the pupil last clicked into it, and, where that is no valid value itself (a
+    // second click records a half-typed text), the last text the field was left with.
+    struct SettingMemory {
+        QString PreviousValue;
+        QString LastAccepted;
+    };
+    SettingMemory MaxArtikelsMemory;
+    SettingMemory MaxGetalMemory;
+    SettingMemory TimerMinutenMemory;
+    SettingMemory& MemoryOf(EditBox* field);
+    bool IsValidSetting(EditBox* field, const QString& text) const;
+    void TrimSetting(EditBox* field);
+    void RestorePreviousValue(EditBox* field);
+    void RememberSettledText(EditBox* field);
+    void NewExerciseAfterLeaving(EditBox* field);
+    void NewExerciseAndSeries();
+    EditBox* fieldConfirmedByEnter_ = nullptr; // set while Enter makes its new exercise
 
     // ------------------------------------------------ sum row and check (answer/)
     void ConnectAnswer();
+    // Sum row: one handler per event serves all fourteen boxes, `n` being the box number.
     void ClearSumRow();
     void FocusUnitsBox();
+    void FocusLeftmostBox();
+    void Tot1Change(int n);
+    void Tot1KeyDown(int n, int key);
+    void Tot1KeyPress(QChar key);
+    void Tot1Enter(int n); // focus gained, boxes 1..13
+    void Wis1Click();
+    // Change field.
+    void TeruggaveKeyDown(int key);
+    void TeruggaveExit();
+    void Wis2Click();
+    // Check and series.
+    void CheckAnswer();
+    void KontroleerMouseDown(Qt::MouseButton button);
+    void KontroleerMouseUp(Qt::MouseButton button);
+    void VolgendeOefeningClick();
     void ShowPoints();
     void ResetSeries();
-    void CheckAnswer();
+    int Points = 0;           // points obtained in the current series
+    int MaxPoints = 1;        // number of the exercise in progress
+    bool SumRight = false;    // outcome of the last check of the sum
+    bool ChangeRight = false; // outcome of the last check of the change (receipt mode)
 
     // ------------------------------------------------------------ timed series (timer/)
     void ConnectTimer();
