@@ -42,15 +42,16 @@ QList<int> Line(const TForm1* form, const char* name, int quantity = 0) {
     qFatal("no article %s", name);
 }
 
-// Receipt mode with the wallet option, the way the settings handlers leave the window.
-// They are not on this branch yet, so the test ticks the boxes and shows the purse and
-// the change field itself.
+// Receipt mode with the wallet option, chosen on the settings bar.
 void UseWallet(ShownForm& f, bool decimal) {
-    f->Kasticket->setChecked(true);
-    f->Komma->setChecked(decimal);
-    f->Geldbeugel->setChecked(true);
-    f->Geld->show();
-    f->Teruggave->show();
+    ClickThroughWindow(f.form.get(), f->Kasticket);
+    if (decimal) {
+        ClickThroughWindow(f.form.get(), f->Komma);
+    }
+    ClickThroughWindow(f.form.get(), f->Geldbeugel);
+    QVERIFY(f->Kasticket->isChecked() && f->Komma->isChecked() == decimal &&
+            f->Geldbeugel->isChecked());
+    QVERIFY(f->Geld->isVisible());
 }
 
 void Push(ShownForm& f, const QList<int>& draws) {
@@ -200,10 +201,10 @@ void PaymentTest::clickedPiecesArePaid() {
     QFETCH(bool, helps);
     ShownForm f = ShowForm();
     UseWallet(f, true);
-    // The running amount is shown exactly with the helps (set by the settings handlers,
-    // not on this branch yet); it counts either way.
-    f->Hulpjes->setChecked(helps);
-    f->GroupBox2->setVisible(helps);
+    // The running amount is shown exactly with the helps; it counts either way.
+    if (helps) {
+        ClickThroughWindow(f.form.get(), f->Hulpjes);
+    }
     PrepareFor(f, 123500);
     OpenWallet(f, Deal1235);
     QCOMPARE(f->GroupBox2->isVisible(), helps);
@@ -342,8 +343,9 @@ void PaymentTest::keysDoNotReachTheCoveredWindow() {
     ShownForm f = ShowForm();
     UseWallet(f, false);
     PrepareFor(f, Whole(12));
-    // Where the sum row leaves the focus; and RESET shown, as during a timed series.
-    f->Tot[1]->setFocus();
+    // A new exercise leaves the focus in the sum row. RESET is shown as during a timed
+    // series.
+    QCOMPARE(QApplication::focusWidget(), f->Tot[1]);
     f->OKKnop1->show();
     QSignalSpy resets(f->OKKnop1, &QPushButton::clicked);
     QStringList before;
@@ -386,20 +388,18 @@ void PaymentTest::leavingAFieldOnOpeningDealsForTheNewExercise() {
     ShownForm f = ShowForm();
     UseWallet(f, false);
     PrepareFor(f, 123500);
-    // Leaving a settings field makes a new exercise, which ends with the focus in the
-    // sum row; those handlers are not on this branch yet, so the test does it for them.
-    connect(f->MaxArtikels, &EditBox::focusLost, f.form.get(), [&f] {
-        f->NewExercise();
-        f->Tot[1]->setFocus();
-    });
-    f->MaxArtikels->setFocus();
+    // Three articles typed but not yet confirmed: opening the wallet leaves the field,
+    // which makes a new exercise with the focus in the sum row.
+    ClickThroughWindow(f.form.get(), f->MaxArtikels);
+    TypeKeys(f.form.get(), QStringLiteral("3"));
 
-    // 2 x 485 + 319 = 1289 euro; then the leanest dealing of its wallet, which shows
-    // three 500-euro notes.
-    Push(f, Line(f.form.get(), "Airconditioner", 2) + Line(f.form.get(), "Massagekussen", 1));
+    // 2 x 485 + 319 + 1 = 1290 euro; then the leanest dealing of its wallet, which
+    // shows three 500-euro notes.
+    Push(f, Line(f.form.get(), "Airconditioner", 2) + Line(f.form.get(), "Massagekussen", 1) +
+                Line(f.form.get(), "Chips", 1));
     OpenWallet(f, QList<int>{1, 1, 1, 1} + QList<int>(11, 0));
-    QCOMPARE(f->Exercise.Total, Whole(1289));
-    QCOMPARE(f->Label3->text(), QStringLiteral("          1289"));
+    QCOMPARE(f->Exercise.Total, Whole(1290));
+    QCOMPARE(f->Label3->text(), QStringLiteral("          1290"));
     QCOMPARE(ShownStacks(f.form.get())[0], 3);
     QCOMPARE(QApplication::focusWidget(), f->Portemonnee);
 }
