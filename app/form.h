@@ -202,6 +202,20 @@ public:
     // ------------------------------------------------------------------ wallet (wallet/)
     void ConnectWallet();
     void PrepareWallet(const std::string& totalText, Amount total);
+    void GeldClick();
+    void ComposeWallet();
+    void AddPiece(Amount value);
+    // Serves all 115 banknote and coin pictures: stack 0..14, place 1..stack size.
+    void Briefje500n1Click(int stack, int place);
+    void PortemonneeSluitenClick();
+    void PortemonneeResetClick();
+
+    // What the wallet's minimum content is split from, that split for the exercise on
+    // screen, and the copy that one dealing adjusts; one count per denomination, in
+    // the order of PieceTable.
+    Amount WalletValue = 0;
+    std::array<int, 15> BaseCounts{};
+    std::array<int, 15> WalletCounts{};
 
     // ------------------------------------------------------------ context help (app/)
     void ConnectHelp();
