@@ -2,7 +2,6 @@
 // change rule, the focus moving one box to the left and the carry label following it.
 
 #include "app/form.h"
-#include "app/look.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
