@@ -407,10 +407,12 @@ void TForm1::BuildPointsPanel() {
                         Font(kSans, 13, Bold | Italic), Navy);
     Label6 = MakeLabel(p, "Label6", QString(), {54, 114, 105, 37}, Font(kSans, 32, Bold), Yellow,
                        Qt::AlignHCenter);
+    SetTip(Label6, QStringLiteral("Aantal behaalde punten in huidige reeks."));
     Label14 = MakeLabel(p, "Label14", QStringLiteral("OP"), {92, 223, 38, 29},
                         Font(kSans, 24, Bold), Black);
     Label8 = MakeLabel(p, "Label8", QString(), {55, 311, 105, 37}, Font(kSans, 32, Bold), Blue,
                        Qt::AlignHCenter);
+    SetTip(Label8, QStringLiteral("Maximum aantal punten in huidige reeks."));
     Label40 = MakeLabel(p, "Label40", QStringLiteral("Maximum punten"), {46, 408, 122, 16},
                         Font(kSans, 13, Bold | Italic), Navy);
 }

@@ -469,8 +469,11 @@ std::vector<Tip> DesignTooltips() {
         {"Startknop", ""},
         {"OKKnop", ""},
     };
-    for (const char* label : {"Label41", "Label6", "Label14", "Label8", "Label40", "Label47",
-                              "Label48", "Label50", "Label49", "Label51", "Label52"}) {
+    // The two counts explain themselves; the captions around them do not.
+    t.push_back({"Label6", "Aantal behaalde punten in huidige reeks."});
+    t.push_back({"Label8", "Maximum aantal punten in huidige reeks."});
+    for (const char* label : {"Label41", "Label14", "Label40", "Label47", "Label48", "Label50",
+                              "Label49", "Label51", "Label52"}) {
         t.push_back({label, ""});
     }
     for (int r = 1; r <= 12; ++r) {
