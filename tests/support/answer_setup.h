@@ -1,8 +1,9 @@
 #pragma once
 
-// Exercises for the sum-row and check tests. The settings are made by hand: the check
-// boxes ticked and the controls they reveal shown as the settings handlers would, then a
-// new exercise drawn with the given draws.
+// Exercises for the sum-row and check tests. The settings are made directly on the
+// controls (the check boxes ticked and what they reveal shown, as the settings handlers
+// do) rather than by clicks, each of which would draw an exercise of its own; then one
+// new exercise is drawn with the given draws. The settings' own tests click for real.
 
 #include "support/form_fixture.h"
 
