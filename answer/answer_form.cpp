@@ -96,9 +96,7 @@ void TForm1::FocusUnitsBox() {
 }
 
 void TForm1::ClearSumRow() {
-    for (int n = 1; n <= 14; ++n) {
-        look::SetFieldColor(Tot[n], look::White);
-    }
+    SetBackgrounds(*this, look::White);
     // Each assignment runs the box's change rule: "0" is accepted, the blank refused and
     // so removed again.
     Tot[1]->setText(QStringLiteral("0"));
