@@ -4,10 +4,26 @@
 #include "app/form.h"
 #include "app/look.h"
 
+#include <QMessageBox>
+
 namespace {
 
 bool Shown(const QWidget* w) {
     return !w->isHidden();
+}
+
+// The first "." of the text becomes ","; later ones stay.
+QString FirstPointToComma(QString text) {
+    if (const qsizetype i = text.indexOf(QLatin1Char('.')); i >= 0) {
+        text[i] = QLatin1Char(',');
+    }
+    return text;
+}
+
+void SetBackgrounds(TForm1& form, const QColor& colour) {
+    for (int n = 1; n <= 14; ++n) {
+        look::SetFieldColor(form.Tot[n], colour);
+    }
 }
 
 void SetTextColour(QLineEdit* box, const QColor& colour) {
@@ -21,8 +37,22 @@ void SetTextColour(QLineEdit* box, const QColor& colour) {
 
 void TForm1::ConnectAnswer() {
     for (int n = 1; n <= 14; ++n) {
-        connect(Tot[n], &QLineEdit::textChanged, this, [this, n] { Tot1Change(n); });
+        EditBox* box = Tot[n];
+        connect(box, &QLineEdit::textChanged, this, [this, n] { Tot1Change(n); });
+        connect(box, &EditBox::keyDown, this, [this, n](int key) { Tot1KeyDown(n, key); });
+        connect(box, &EditBox::keyPress, this, &TForm1::Tot1KeyPress);
+        // The carry label stays where it is when the leftmost box takes the focus.
+        if (n <= 13) {
+            connect(box, &EditBox::focusGained, this, [this, n] { Tot1Enter(n); });
+        }
     }
+    connect(Wis1, &QToolButton::clicked, this, &TForm1::Wis1Click);
+    connect(Teruggave, &EditBox::keyDown, this, &TForm1::TeruggaveKeyDown);
+    connect(Teruggave, &EditBox::focusLost, this, &TForm1::TeruggaveExit);
+    connect(Wis2, &QToolButton::clicked, this, &TForm1::Wis2Click);
+    connect(Kontroleer, &MouseButton::mouseDown, this, &TForm1::KontroleerMouseDown);
+    connect(Kontroleer, &MouseButton::mouseUp, this, &TForm1::KontroleerMouseUp);
+    connect(VolgendeOefening, &QPushButton::clicked, this, &TForm1::VolgendeOefeningClick);
 }
 
 void TForm1::Tot1Change(int n) {
@@ -66,9 +96,7 @@ void TForm1::FocusUnitsBox() {
 }
 
 void TForm1::ClearSumRow() {
-    for (int n = 1; n <= 14; ++n) {
-        look::SetFieldColor(Tot[n], look::White);
-    }
+    SetBackgrounds(*this, look::White);
     // Each assignment runs the box's change rule: "0" is accepted, the blank refused and
     // so removed again.
     Tot[1]->setText(QStringLiteral("0"));
@@ -91,4 +119,128 @@ void TForm1::ResetSeries() {
     ShowPoints();
 }
 
-void TForm1::CheckAnswer() {}
+void TForm1::Tot1KeyDown(int n, int key) {
+    const bool backspace = key == Qt::Key_Backspace;
+    if (backspace || key == Qt::Key_Left) {
+        if (n == 14) {
+            if (!backspace) {
+                Tot[1]->setFocus();
+            }
+        } else if (Shown(Tot[n + 1])) {
+            Tot[n + 1]->setFocus();
+        } else {
+            FocusUnitsBox();
+        }
+    } else if (key == Qt::Key_Right) {
+        if (n == 1) {
+            FocusLeftmostBox();
+        } else {
+            Tot[n - 1]->setFocus();
+        }
+    }
+    // The Backspace itself still reaches this box after the focus has left it. It must
+    // clear what the box holds, wherever a mouse click left the caret, so that the
+    // emptied box takes the focus back through its change rule; an empty box lets the
+    // focus go on to the left.
+    if (backspace && !Tot[n]->text().isEmpty()) {
+        Tot[n]->selectAll();
+    }
+}
+
+void TForm1::Tot1KeyPress(QChar key) {
+    if (key == QChar(13) && Kasticket->isChecked() && Shown(Teruggave)) {
+        Teruggave->setFocus();
+    }
+}
+
+void TForm1::Tot1Enter(int n) {
+    if (!Hulpjes->isChecked()) {
+        return;
+    }
+    Hulpje->move(CarryLabelLeft(Prijs[12]->x(), ColumnWidth, n), Hulpje->y());
+    const int carry = CarryIntoBox(Exercise.Carry, n, Komma->isChecked());
+    Hulpje->setText(carry == 0 ? QString() : QString::number(carry));
+}
+
+void TForm1::FocusLeftmostBox() {
+    for (int n = 14; n >= 2; --n) {
+        if (Shown(Tot[n])) {
+            Tot[n]->setFocus();
+            return;
+        }
+    }
+    Tot[1]->setFocus();
+}
+
+void TForm1::Wis1Click() {
+    ClearSumRow();
+}
+
+void TForm1::TeruggaveKeyDown(int key) {
+    if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+        FocusUnitsBox();
+    }
+}
+
+void TForm1::TeruggaveExit() {
+    Teruggave->setText(FirstPointToComma(Teruggave->text()));
+}
+
+void TForm1::Wis2Click() {
+    Teruggave->clear();
+    if (Shown(Teruggave)) {
+        Teruggave->setFocus();
+    }
+}
+
+void TForm1::CheckAnswer() {
+    // Boxes that are hidden or left blank count as "0"; a box gives its first character.
+    QString typed(14, QLatin1Char('0'));
+    for (int n = 1; n <= 14; ++n) {
+        const QString text = Tot[n]->text();
+        if (Shown(Tot[n]) && !text.isEmpty() && text != QStringLiteral(" ")) {
+            typed[14 - n] = text[0];
+        }
+    }
+    const std::optional<Amount> sum = ReadNumber(typed.toStdString());
+    if (!sum) {
+        QMessageBox::critical(
+            this, windowTitle(),
+            QStringLiteral("'%1' is not a valid floating point value").arg(typed));
+        return;
+    }
+    SumRight = *sum == Exercise.Total;
+    SetBackgrounds(*this, SumRight ? look::Green : look::Red);
+
+    if (Kasticket->isChecked()) {
+        Teruggave->setText(FirstPointToComma(Teruggave->text()));
+        // An unreadable change, a value too large for an amount included, is a wrong one.
+        const std::optional<Amount> change = ReadNumber(Teruggave->text().toStdString());
+        ChangeRight = change && *change == Exercise.Change;
+        look::SetFieldColor(Teruggave, ChangeRight ? look::Green : look::Red);
+    }
+    VolgendeOefening->show();
+}
+
+void TForm1::KontroleerMouseDown(Qt::MouseButton) {
+    CheckAnswer();
+}
+
+void TForm1::KontroleerMouseUp(Qt::MouseButton) {
+    SetBackgrounds(*this, look::White);
+    look::SetFieldColor(Teruggave, look::White);
+    FocusUnitsBox();
+}
+
+void TForm1::VolgendeOefeningClick() {
+    SetBackgrounds(*this, look::White);
+    look::SetFieldColor(Teruggave, look::White);
+    const bool point = Kasticket->isChecked() ? SumRight && ChangeRight : SumRight;
+    if (point) {
+        ++Points;
+        ShowPoints();
+    }
+    Reeksteller->SetCaption(QString::number(Reeksteller->text().toInt() + 1));
+    ++MaxPoints;
+    NewExercise();
+}

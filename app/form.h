@@ -1,11 +1,13 @@
 #pragma once
 
+#include "app/helptexts.h"
 #include "app/widgets.h"
 #include "engine/catalogue.h"
 #include "engine/exercise.h"
 #include "engine/random.h"
 
 #include <QCheckBox>
+#include <QHash>
 #include <QShortcut>
 #include <QTextEdit>
 #include <QTimer>
@@ -200,9 +202,31 @@ public:
     // ------------------------------------------------------------------ wallet (wallet/)
     void ConnectWallet();
     void PrepareWallet(const std::string& totalText, Amount total);
+    void GeldClick();
+    void ComposeWallet();
+    void AddPiece(Amount value);
+    // Serves all 115 banknote and coin pictures: stack 0..14, place 1..stack size.
+    void Briefje500n1Click(int stack, int place);
+    void PortemonneeSluitenClick();
+    void PortemonneeResetClick();
+
+    // What the wallet's minimum content is split from, that split for the exercise on
+    // screen, and the copy that one dealing adjusts; one count per denomination, in
+    // the order of PieceTable.
+    Amount WalletValue = 0;
+    std::array<int, 15> BaseCounts{};
+    std::array<int, 15> WalletCounts{};
 
     // ------------------------------------------------------------ context help (app/)
     void ConnectHelp();
+    // The mouse-move handler serving each control that has one; a control missing here
+    // leaves the help box as it is.
+    QHash<QWidget*, HelpHandler> HelpHandlers;
+    // What every mouse-move handler does: replaces the content of Help by its text.
+    void HelpMouseMove(HelpHandler handler);
+    // A mouse movement delivered to `receiver` at `at` (in its own coordinates): the
+    // topmost visible control under the pointer explains itself.
+    void HelpPointerMoved(QWidget* receiver, QPoint at);
 
 protected:
     bool event(QEvent* event) override;

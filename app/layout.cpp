@@ -27,9 +27,12 @@ void SetTip(QWidget* w, const QString& tip) {
     w->setToolTipDuration(5000);
 }
 
+// `raise` lifts the text inside the label (see RaisedTextLabel).
 QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text, QRect geometry,
-                  const QFont& font, const QColor& color, Qt::Alignment align = Qt::AlignLeft) {
-    auto* l = Named(new QLabel(text, parent), name);
+                  const QFont& font, const QColor& color, Qt::Alignment align = Qt::AlignLeft,
+                  int raise = 0) {
+    auto* l =
+        Named(raise ? new RaisedTextLabel(text, parent, raise) : new QLabel(text, parent), name);
     l->setGeometry(geometry);
     l->setFont(font);
     l->setAlignment(align | Qt::AlignTop);
@@ -53,6 +56,10 @@ QCheckBox* MakeCheckBox(QWidget* parent, const char* name, const QString& text, 
     // The caption stands left of the box.
     c->setLayoutDirection(Qt::RightToLeft);
     c->setFocusPolicy(Qt::ClickFocus);
+    // The caption takes the bar's white; the tick must stay dark in its white box.
+    QPalette palette = c->palette();
+    palette.setColor(QPalette::Text, Black);
+    c->setPalette(palette);
     return c;
 }
 
@@ -246,18 +253,24 @@ void TForm1::BuildExercisePanel() {
     static const int aantalTop[13] = {0, 38, 60, 81, 102, 123, 144, 165, 186, 207, 229, 250, 272};
     static const int artikelTop[13] = {0, 36, 58, 79, 100, 121, 142, 163, 184, 205, 227, 248, 270};
     static const int prijsTop[13] = {0, 35, 57, 78, 99, 120, 141, 162, 183, 204, 226, 247, 269};
+    // Amount texts are lifted so that a decimal comma keeps its tail; the quantities,
+    // article names and the "Betaald :" caption beside them are lifted with them and
+    // keep one baseline with the amounts.
+    const int amountRaise = 3;
+    const int besideRaise = 2;
     for (int r = 1; r <= 12; ++r) {
         const QByteArray name = "Aantal" + QByteArray::number(r);
         Aantal[r] = MakeLabel(Panel1, name.constData(), QStringLiteral("00"),
                               {r >= 11 ? 14 : 15, aantalTop[r], 99, 18}, Font(kCourier, 16, Bold),
-                              Black, Qt::AlignRight);
+                              Black, Qt::AlignRight, besideRaise);
         SetTip(Aantal[r], QStringLiteral("Gekochte hoeveelheid."));
         Aantal[r]->hide();
     }
     for (int r = 1; r <= 12; ++r) {
         const QByteArray name = "Artikel" + QByteArray::number(r);
         Artikel[r] = MakeLabel(Panel1, name.constData(), QStringLiteral("00000000000"),
-                               {129, artikelTop[r], 254, 18}, Font(kArial, 16, Bold), Black);
+                               {129, artikelTop[r], 254, 18}, Font(kArial, 16, Bold), Black,
+                               Qt::AlignLeft, besideRaise);
         SetTip(Artikel[r], QStringLiteral("Artikelnaam."));
         Artikel[r]->hide();
     }
@@ -270,16 +283,16 @@ void TForm1::BuildExercisePanel() {
         const QByteArray name = "Prijs" + QByteArray::number(r);
         Prijs[r] = MakeLabel(Panel1, name.constData(), QStringLiteral("000000000000"),
                              {r >= 11 ? 410 : 411, prijsTop[r], 164, 18}, priceFont, Black,
-                             Qt::AlignRight);
+                             Qt::AlignRight, amountRaise);
         SetTip(Prijs[r], QStringLiteral("op te tellen waarde/prijs"));
     }
     const QFont footFont = Font(kArial, 16, Bold | Italic);
     lblBetaald = MakeLabel(Panel1, "lblBetaald", QStringLiteral("Betaald :"), {307, 363, 74, 18},
-                           footFont, Black, Qt::AlignRight);
+                           footFont, Black, Qt::AlignRight, besideRaise);
     SetTip(lblBetaald, QStringLiteral("Term2"));
     lblBetaald->hide();
     Betaald = MakeLabel(Panel1, "Betaald", QString(), {388, 362, 185, 18}, priceFont, Black,
-                        Qt::AlignRight);
+                        Qt::AlignRight, amountRaise);
     SetTip(Betaald, QStringLiteral("Het door u betaalde bedrag."));
     Betaald->hide();
     lblTotaal = MakeLabel(Panel1, "lblTotaal", QStringLiteral("Totaal :"), {314, 304, 66, 18},
@@ -295,6 +308,9 @@ void TForm1::BuildExercisePanel() {
     Hulpje = MakeLabel(Panel1, "Hulpje", QStringLiteral("0"), {549, 17, 14, 20},
                        Font(kCourier, 21, Bold), Blue);
     Hulpje->hide();
+    Geld =
+        MakePicture(Panel1, "Geld", {593, 357, 43, 32}, QStringLiteral(":/images/purse.jpg"), true);
+    Geld->hide();
 
     auto makeClearButton = [this](const char* name, int top, const QString& tip) {
         auto* b = Named(new QToolButton(Panel1), name);
@@ -310,9 +326,6 @@ void TForm1::BuildExercisePanel() {
     Wis1 = makeClearButton("Wis1", 302, QStringLiteral("Wissen van het veld \"Totaal\"."));
     Wis2 = makeClearButton("Wis2", 417, QStringLiteral("Wissen van het veld \"Teruggave\"."));
     Wis2->hide();
-    Geld =
-        MakePicture(Panel1, "Geld", {593, 357, 43, 32}, QStringLiteral(":/images/purse.jpg"), true);
-    Geld->hide();
 
     Panel4 = MakePanel(Panel1, "Panel4", {388, 292, 187, 5},
                        {Black, Bevel::None, Bevel::None, 0, 0, false});

@@ -4,6 +4,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QStyle>
 
 namespace {
 
@@ -131,6 +132,18 @@ void Caption::SetCaption(const QString& text) {
         g.setWidth(width);
     }
     setGeometry(g);
+}
+
+RaisedTextLabel::RaisedTextLabel(const QString& text, QWidget* parent, int raise)
+    : QLabel(text, parent), raise_(raise) {
+    setTextFormat(Qt::PlainText);
+}
+
+void RaisedTextLabel::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    const QRect area = contentsRect().adjusted(0, -raise_, 0, 0);
+    style()->drawItemText(&p, area, QStyle::visualAlignment(layoutDirection(), alignment()),
+                          palette(), isEnabled(), text(), foregroundRole());
 }
 
 EditBox::EditBox(QWidget* parent, bool selectOnProgramFocus)

@@ -85,6 +85,21 @@ private:
     bool autoSize_;
 };
 
+// A label that draws its plain text `raise` pixels higher than a QLabel would. The
+// amount font reaches further below its baseline than an 18-pixel label leaves room
+// for, which would cut the tail off every decimal comma.
+class RaisedTextLabel : public QLabel {
+    Q_OBJECT
+public:
+    RaisedTextLabel(const QString& text, QWidget* parent, int raise);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    int raise_;
+};
+
 // A one-line edit field that reports the key before the field sees it (keyDown), the
 // characters that a plain QLineEdit ignores (Enter as a carriage return), mouse clicks
 // and focus changes with their reason. With selectOnProgramFocus it selects its whole

@@ -21,6 +21,18 @@ constexpr Amount WholePart(Amount a) {
     return a / AmountScale * AmountScale;
 }
 
+// n / d rounded to the nearest whole number, ties to even; d > 0. Wide enough for the
+// product of two Amounts.
+constexpr __int128 DivideHalfEven(__int128 n, __int128 d) {
+    __int128 q = n / d;
+    const __int128 r = n % d;
+    const __int128 twice = (r < 0 ? -r : r) * 2;
+    if (twice > d || (twice == d && q % 2 != 0)) {
+        q += n < 0 ? -1 : 1;
+    }
+    return q;
+}
+
 // Shortest text: no thousands separator, "," and the fraction without trailing zeros;
 // a negative value (a change can be one) begins with "-": -12,5.
 std::string FormatPlain(Amount a);

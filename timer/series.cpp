@@ -42,15 +42,8 @@ Amount ResultPercentage(int points, int maxPoints) {
         return 0;
     }
     // The percentage in ten-thousandths is points * 100 * 10000 / maxPoints.
-    const Amount n = static_cast<Amount>(points) * 100 * AmountScale;
-    const Amount d = maxPoints;
-    Amount q = n / d;
-    const Amount r = n % d;
-    const Amount twice = (r < 0 ? -r : r) * 2;
-    if (twice > d || (twice == d && q % 2 != 0)) {
-        q += n < 0 ? -1 : 1;
-    }
-    return q;
+    return static_cast<Amount>(
+        DivideHalfEven(static_cast<__int128>(points) * 100 * AmountScale, maxPoints));
 }
 
 std::string PercentageText(int points, int maxPoints) {

@@ -10,17 +10,6 @@ std::size_t At(int i) {
     return static_cast<std::size_t>(i);
 }
 
-// n / d rounded to the nearest whole number, ties to even; d > 0.
-__int128 DivideHalfEven(__int128 n, __int128 d) {
-    __int128 q = n / d;
-    const __int128 r = n % d;
-    const __int128 twice = (r < 0 ? -r : r) * 2;
-    if (twice > d || (twice == d && q % 2 != 0)) {
-        q += n < 0 ? -1 : 1;
-    }
-    return q;
-}
-
 Amount Saturate(__int128 v) {
     constexpr Amount lo = std::numeric_limits<Amount>::min();
     constexpr Amount hi = std::numeric_limits<Amount>::max();

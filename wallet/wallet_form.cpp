@@ -1,4 +1,122 @@
-#include "app/form.h"
+// The wallet in the window: preparing it for each exercise, dealing it, taking pieces
+// out and paying with them.
 
-void TForm1::ConnectWallet() {}
-void TForm1::PrepareWallet(const std::string&, Amount) {}
+#include "app/form.h"
+#include "wallet/pieces.h"
+#include "wallet/wallet.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+
+#include <type_traits>
+
+static_assert(std::is_same_v<decltype(TForm1::BaseCounts), PieceCounts>);
+
+namespace {
+
+// While the wallet is open it has the keyboard focus, so keys reach nothing under it.
+// Tab would still pass the focus on along the window's chain to a covered sum box;
+// this keeps it inside.
+class KeepFocusInWallet final : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::KeyPress) {
+            const int key = static_cast<QKeyEvent*>(event)->key();
+            if (key == Qt::Key_Tab || key == Qt::Key_Backtab) {
+                return true;
+            }
+        }
+        return QObject::eventFilter(watched, event);
+    }
+};
+
+std::size_t At(int i) {
+    return static_cast<std::size_t>(i);
+}
+
+} // namespace
+
+void TForm1::ConnectWallet() {
+    connect(Geld, &Picture::clicked, this, &TForm1::GeldClick);
+    for (int s = 0; s < DenominationCount; ++s) {
+        for (int n = 1; n <= PieceTable[At(s)].StackSize; ++n) {
+            connect(Pieces[At(s)][At(n)], &Picture::clicked, this,
+                    [this, s, n] { Briefje500n1Click(s, n); });
+        }
+    }
+    connect(PortemonneeSluiten, &QPushButton::clicked, this, &TForm1::PortemonneeSluitenClick);
+    connect(PortemonneeReset, &QPushButton::clicked, this, &TForm1::PortemonneeResetClick);
+
+    auto* keep = new KeepFocusInWallet(this);
+    for (QWidget* w :
+         {static_cast<QWidget*>(Portemonnee), static_cast<QWidget*>(PortemonneeSluiten),
+          static_cast<QWidget*>(PortemonneeReset)}) {
+        w->installEventFilter(keep);
+    }
+}
+
+void TForm1::PrepareWallet(const std::string& totalText, Amount total) {
+    if (!Geldbeugel->isChecked()) {
+        return;
+    }
+    Label3->setText(QString::fromStdString(totalText));
+    Geldteller->setText(QStringLiteral("0"));
+    WalletValue = WalletValueFor(total);
+    BaseCounts = SplitWallet(WalletValue);
+}
+
+void TForm1::GeldClick() {
+    Portemonnee->show();
+    // Typing digits into a sum box hidden under the wallet would surprise the pupil,
+    // so the wallet takes the focus. Leaving a settings field may make a new exercise;
+    // that happens now, before the dealing, so the wallet is dealt for the exercise it
+    // shows.
+    Portemonnee->setFocus(Qt::OtherFocusReason);
+    WalletCounts = BaseCounts;
+    ComposeWallet();
+    // A new exercise made just now leaves the focus in the sum row; take it back.
+    Portemonnee->setFocus(Qt::OtherFocusReason);
+}
+
+void TForm1::ComposeWallet() {
+    const PieceCounts shown = ::ComposeWallet(WalletCounts, Random());
+    for (int s = 0; s < DenominationCount; ++s) {
+        for (int n = 1; n <= PieceTable[At(s)].StackSize; ++n) {
+            Pieces[At(s)][At(n)]->setVisible(n <= shown[At(s)]);
+        }
+    }
+    Geldteller->setText(QStringLiteral("0"));
+}
+
+void TForm1::AddPiece(Amount value) {
+    Geldteller->setText(
+        QString::fromStdString(AddPieceText(Geldteller->text().toStdString(), value)));
+}
+
+void TForm1::Briefje500n1Click(int stack, int place) {
+    Picture* piece = Pieces[At(stack)][At(place)];
+    // A piece already taken out is no longer in the wallet and pays nothing.
+    if (piece->isHidden()) {
+        return;
+    }
+    piece->hide();
+    AddPiece(PieceTable[At(stack)].Value);
+}
+
+void TForm1::PortemonneeSluitenClick() {
+    // The focus goes to the change field before the wallet disappears; hiding the
+    // wallet with the focus in it would first pass it to a sum box.
+    Teruggave->setFocus(Qt::OtherFocusReason);
+    Portemonnee->hide();
+    Exercise.Paid = PaidFromText(Geldteller->text().toStdString());
+    Exercise.Change = Exercise.Paid - Exercise.Total;
+    Betaald->setText(QString::fromStdString(FormatPlain(Exercise.Paid)));
+}
+
+void TForm1::PortemonneeResetClick() {
+    WalletCounts = BaseCounts;
+    ComposeWallet();
+}

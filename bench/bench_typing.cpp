@@ -1,0 +1,83 @@
+// The cost of one typed digit in the sum row of the real window, shown offscreen: the
+// change rule, the focus moving one box to the left and the carry label following it.
+
+#include "app/form.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QKeyEvent>
+
+#include <benchmark/benchmark.h>
+
+#include <memory>
+
+namespace {
+
+// Every draw the largest: 100 + 100, a sum of three boxes.
+class LargestDraws final : public RandomSource {
+public:
+    void Reseed() override {}
+    int rnd(int n) override { return n - 1; }
+};
+
+// The window, shown and active, with the helps on so that the carry label moves too.
+std::unique_ptr<TForm1> ShownWindow() {
+    auto form = std::make_unique<TForm1>();
+    form->SetRandomSource(std::make_unique<LargestDraws>());
+    form->show();
+    form->activateWindow();
+    QElapsedTimer waited;
+    waited.start();
+    while (!form->isActiveWindow() && waited.elapsed() < 5000) {
+        QApplication::processEvents();
+    }
+    form->Hulpjes->setChecked(true);
+    form->Hulpje->show();
+    form->NewExercise();
+    QApplication::processEvents();
+    return form;
+}
+
+// Types `digit` into whatever has the focus, as the keyboard would.
+void TypeDigit(char digit) {
+    QKeyEvent press(QEvent::KeyPress, Qt::Key_0 + (digit - '0'), Qt::NoModifier,
+                    QString(QLatin1Char(digit)));
+    QKeyEvent release(QEvent::KeyRelease, Qt::Key_0 + (digit - '0'), Qt::NoModifier,
+                      QString(QLatin1Char(digit)));
+    QApplication::sendEvent(QApplication::focusWidget(), &press);
+    QApplication::sendEvent(QApplication::focusWidget(), &release);
+}
+
+// One digit into the units box, which moves the focus and the carry label to the tens.
+// With `paint`, the repaint that the keystroke causes is counted too.
+void TypeOneDigit(benchmark::State& state, bool paint) {
+    auto form = ShownWindow();
+    char digit = '0';
+    for (auto _ : state) {
+        state.PauseTiming();
+        form->Tot[1]->setFocus(); // back to the units box, its digit selected
+        QApplication::processEvents();
+        digit = digit == '9' ? '0' : static_cast<char>(digit + 1);
+        state.ResumeTiming();
+
+        TypeDigit(digit);
+        if (paint) {
+            QApplication::processEvents();
+        }
+    }
+    if (!form->Tot[2]->hasFocus() || form->Tot[1]->text() != QString(QLatin1Char(digit))) {
+        state.SkipWithError("the digit did not land in the units box");
+    }
+}
+
+void TypeOneDigitHandlersOnly(benchmark::State& state) {
+    TypeOneDigit(state, false);
+}
+BENCHMARK(TypeOneDigitHandlersOnly);
+
+void TypeOneDigitAndRepaint(benchmark::State& state) {
+    TypeOneDigit(state, true);
+}
+BENCHMARK(TypeOneDigitAndRepaint);
+
+} // namespace

@@ -1,0 +1,57 @@
+// The sum row's rules that need no window.
+
+#include "answer/answer.h"
+
+#include <QtTest>
+
+class AnswerTest : public QObject {
+    Q_OBJECT
+private slots:
+    void isRejectedEntry_data();
+    void isRejectedEntry();
+    void carryLabelLeft_data();
+    void carryLabelLeft();
+};
+
+void AnswerTest::isRejectedEntry_data() {
+    QTest::addColumn<QByteArray>("text");
+    QTest::addColumn<bool>("rejected");
+    for (char c : QByteArrayLiteral("0123456789,.")) {
+        if (c != '\0') {
+            QTest::addRow("'%c'", c) << QByteArray(1, c) << false;
+        }
+    }
+    QTest::newRow("empty") << QByteArray() << true;
+    QTest::newRow("blank") << QByteArray(" ") << true;
+    QTest::newRow("letter") << QByteArray("a") << true;
+    QTest::newRow("sign") << QByteArray("-") << true;
+    QTest::newRow("two digits") << QByteArray("12") << true;
+    QTest::newRow("digit and blank") << QByteArray("1 ") << true;
+    QTest::newRow("NUL") << QByteArray(1, '\0') << true;
+    QTest::newRow("other script's digit") << QByteArray("\xd9\xa3") << true;
+}
+
+void AnswerTest::isRejectedEntry() {
+    QFETCH(QByteArray, text);
+    QFETCH(bool, rejected);
+    QCOMPARE(IsRejectedEntry(std::string_view(text.constData(), text.size())), rejected);
+}
+
+void AnswerTest::carryLabelLeft_data() {
+    // The window's geometry: the bottom price label at 410, columns of 13.6667 pixels.
+    QTest::addColumn<int>("box");
+    QTest::addColumn<int>("left");
+    const int lefts[] = {563, 549, 535, 522, 508, 494, 481, 467, 453, 440, 426, 412, 407};
+    for (int box = 1; box <= 13; ++box) {
+        QTest::addRow("Tot%d", box) << box << lefts[box - 1];
+    }
+}
+
+void AnswerTest::carryLabelLeft() {
+    QFETCH(int, box);
+    QFETCH(int, left);
+    QCOMPARE(CarryLabelLeft(410, 136667, box), left);
+}
+
+QTEST_APPLESS_MAIN(AnswerTest)
+#include "tst_answer.moc"
