@@ -5,6 +5,7 @@
 #include "engine/catalogue.h"
 #include "engine/exercise.h"
 #include "engine/random.h"
+#include "timer/series.h"
 
 #include <QCheckBox>
 #include <QHash>
@@ -197,7 +198,15 @@ public:
 
     // ------------------------------------------------------------ timed series (timer/)
     void ConnectTimer();
+    void StartknopClick();
     void Timer1Timer();
+    void TimerTick();
+    void EndSeries();
+    void OKKnop1Click();
+    // Tests hand in a scripted clock; the series reads no other time.
+    void SetSeriesClock(std::unique_ptr<SeriesClock> clock);
+    TimedSeries Series; // running flag and end, on the series clock's time line
+    std::unique_ptr<SeriesClock> SeriesTime = std::make_unique<SteadySeriesClock>();
 
     // ------------------------------------------------------------------ wallet (wallet/)
     void ConnectWallet();
