@@ -193,7 +193,7 @@ void TForm1::Wis2Click() {
     }
 }
 
-void TForm1::CheckAnswer() {
+bool TForm1::CheckAnswer() {
     // Boxes that are hidden or left blank count as "0"; a box gives its first character.
     QString typed(14, QLatin1Char('0'));
     for (int n = 1; n <= 14; ++n) {
@@ -207,7 +207,7 @@ void TForm1::CheckAnswer() {
         QMessageBox::critical(
             this, windowTitle(),
             QStringLiteral("'%1' is not a valid floating point value").arg(typed));
-        return;
+        return false;
     }
     SumRight = *sum == Exercise.Total;
     SetBackgrounds(*this, SumRight ? look::Green : look::Red);
@@ -220,6 +220,7 @@ void TForm1::CheckAnswer() {
         look::SetFieldColor(Teruggave, ChangeRight ? look::Green : look::Red);
     }
     VolgendeOefening->show();
+    return true;
 }
 
 void TForm1::KontroleerMouseDown(Qt::MouseButton) {

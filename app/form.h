@@ -185,7 +185,9 @@ public:
     void TeruggaveExit();
     void Wis2Click();
     // Check and series.
-    void CheckAnswer();
+    // Judges the answer; false when the sum row could not be read (the pupil has been
+    // told, and nothing changed).
+    bool CheckAnswer();
     void KontroleerMouseDown(Qt::MouseButton button);
     void KontroleerMouseUp(Qt::MouseButton button);
     void VolgendeOefeningClick();

@@ -59,14 +59,11 @@ void TForm1::EndSeries() {
     Panel1->setEnabled(false);
     Kontroleer->hide();
     // The exercise on screen is judged once more so the pupil sees how it stood; it
-    // earns nothing, since only "VOLGENDE OEFENING" scores. The button goes before the
-    // check: the time is up, so it must not stay clickable should the check stop, and a
-    // check that runs to its end shows it again, which is how we learn that it did. A
-    // sum row that cannot be read stops the check with its message, and then no results
-    // are shown.
+    // earns nothing, since only "VOLGENDE OEFENING" scores. The time is up, so that
+    // button must not stay clickable should the check stop on a sum row that cannot be
+    // read; then the pupil has seen the message and no results are shown.
     VolgendeOefening->hide();
-    CheckAnswer();
-    if (VolgendeOefening->isHidden()) {
+    if (!CheckAnswer()) {
         return;
     }
     // MaxPoints counted the exercise in progress; the results count finished ones only.
