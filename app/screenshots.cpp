@@ -1,5 +1,5 @@
-// Writes pictures of the real window, drawn offscreen, for people to look at:
-// the start state, the information panel open and the wallet open.
+// Writes pictures of the real window, drawn offscreen, for people to look at: the start
+// state, the information panel open, a receipt to pay from the wallet, and the wallet.
 
 #include "app/form.h"
 #include "app/look.h"
@@ -37,7 +37,14 @@ int main(int argc, char* argv[]) {
     form.Image1Click();
     ok = save("info.png") && ok;
     form.OKKnopClick();
-    form.Portemonnee->show();
+
+    // A receipt of six lines, paid from the wallet, with the helps on.
+    form.MaxArtikels->setText(QStringLiteral("6"));
+    for (QCheckBox* box : {form.Kasticket, form.Geldbeugel, form.Hulpjes}) {
+        box->click();
+    }
+    ok = save("receipt.png") && ok;
+    form.GeldClick();
     ok = save("wallet.png") && ok;
     return ok ? 0 : 1;
 }
