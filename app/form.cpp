@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QScreen>
 
 #include <cmath>
 
@@ -10,6 +11,9 @@ TForm1::TForm1(QWidget* parent)
               Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
       random_(std::make_unique<ClockRandom>()) {
     BuildLayout();
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        move(screen->availableGeometry().center() - rect().center());
+    }
     SetUpKeyboard();
     connect(Image1, &Picture::clicked, this, &TForm1::Image1Click);
     connect(OKKnop, &QPushButton::clicked, this, &TForm1::OKKnopClick);

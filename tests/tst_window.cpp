@@ -3,6 +3,7 @@
 
 #include "support/form_fixture.h"
 
+#include <QScreen>
 #include <QTimer>
 
 class WindowTest : public QObject {
@@ -21,6 +22,10 @@ void WindowTest::startState() {
     ShownForm f = ShowForm({56, 67, 0});
     QCOMPARE(f->windowTitle(), QStringLiteral("Quorvel v.2 (Zenbo)"));
     QCOMPARE(f->size(), QSize(922, 842));
+    // Centred on the screen, up to the thickness of the frame around the client area.
+    const QPoint offCentre = f->geometry().center() - f->screen()->availableGeometry().center();
+    QVERIFY2(offCentre.manhattanLength() <= 40,
+             qPrintable(QStringLiteral("off by %1,%2").arg(offCentre.x()).arg(offCentre.y())));
     QCOMPARE(f->Prijs[11]->text(), QStringLiteral("57"));
     QCOMPARE(f->Prijs[12]->text(), QStringLiteral("68"));
     QVERIFY(f.random->Empty());
