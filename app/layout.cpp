@@ -9,6 +9,8 @@
 
 #include <QIcon>
 
+#include <algorithm>
+
 namespace {
 
 using namespace look;
@@ -142,26 +144,24 @@ void TForm1::BuildLayout() {
             w->setCursor(Qt::ArrowCursor);
         }
     }
-    // A screen reader announces each visible control by its caption, or by its
-    // tooltip where it has none.
+    // A screen reader announces a control by its caption, which it reads from the control
+    // as the text changes (labels and buttons). A control without a caption that says
+    // anything (an edit field, a picture, the "*" buttons) is announced by its tooltip.
     for (QWidget* w : findChildren<QWidget*>()) {
-        QString name;
-        if (auto* label = qobject_cast<QLabel*>(w)) {
-            name = label->text();
-        } else if (auto* button = qobject_cast<QAbstractButton*>(w)) {
-            name = button->text();
+        if (qobject_cast<QLabel*>(w) || w->toolTip().isEmpty()) {
+            continue;
+        }
+        QString caption;
+        if (auto* button = qobject_cast<QAbstractButton*>(w)) {
+            caption = button->text();
         } else if (auto* box = qobject_cast<QGroupBox*>(w)) {
-            name = box->title();
+            caption = box->title();
         }
-        if (name.isEmpty()) {
-            name = w->toolTip();
-        }
-        if (!name.isEmpty()) {
-            w->setAccessibleName(name);
+        if (std::none_of(caption.begin(), caption.end(),
+                         [](QChar c) { return c.isLetterOrNumber(); })) {
+            w->setAccessibleName(w->toolTip());
         }
     }
-    Label3->setAccessibleName(GroupBox1->toolTip());
-    Geldteller->setAccessibleName(GroupBox2->toolTip());
 }
 
 void TForm1::BuildWindowControls() {
