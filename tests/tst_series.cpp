@@ -1,19 +1,9 @@
+#include "support/scripted_clock.h"
 #include "timer/series.h"
 
 #include <QtTest>
 
 using std::chrono::milliseconds;
-
-namespace {
-
-// A clock the test moves by hand.
-class ScriptedClock final : public SeriesClock {
-public:
-    milliseconds Now{0};
-    milliseconds Monotonic() override { return Now; }
-};
-
-} // namespace
 
 class TestSeries : public QObject {
     Q_OBJECT

@@ -3,6 +3,7 @@
 // delivers the timer's ticks itself, so a series of minutes runs in no time.
 
 #include "support/form_fixture.h"
+#include "support/scripted_clock.h"
 
 #include <QMessageBox>
 #include <QTimer>
@@ -10,12 +11,6 @@
 using std::chrono::milliseconds;
 
 namespace {
-
-class ScriptedClock final : public SeriesClock {
-public:
-    milliseconds Now{0};
-    milliseconds Monotonic() override { return Now; }
-};
 
 struct SeriesForm {
     ShownForm f;
