@@ -6,6 +6,7 @@
 #include "engine/exercise.h"
 #include "engine/random.h"
 #include "timer/series.h"
+#include "wallet/pieces.h"
 
 #include <QCheckBox>
 #include <QHash>
@@ -225,8 +226,8 @@ public:
     // screen, and the copy that one dealing adjusts; one count per denomination, in
     // the order of PieceTable.
     Amount WalletValue = 0;
-    std::array<int, 15> BaseCounts{};
-    std::array<int, 15> WalletCounts{};
+    PieceCounts BaseCounts{};
+    PieceCounts WalletCounts{};
 
     // ------------------------------------------------------------ context help (app/)
     void ConnectHelp();

@@ -160,10 +160,6 @@ void EditBox::keyPressEvent(QKeyEvent* event) {
     QLineEdit::keyPressEvent(event);
 }
 
-void EditBox::mousePressEvent(QMouseEvent* event) {
-    QLineEdit::mousePressEvent(event);
-}
-
 void EditBox::mouseReleaseEvent(QMouseEvent* event) {
     QLineEdit::mouseReleaseEvent(event);
     if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) {

@@ -1,4 +1,5 @@
 #include "app/form.h"
+#include "engine/settings.h"
 
 void TForm1::ConnectTimer() {
     connect(Startknop, &QPushButton::clicked, this, &TForm1::StartknopClick);
@@ -13,9 +14,8 @@ void TForm1::StartknopClick() {
     // START is only shown for a whole number of minutes above 0, and leaving the field
     // puts a refused text back before the click arrives; should the field still hold
     // no number, there is no length for a series and the click does nothing.
-    bool isNumber = false;
-    const int minutes = TimerMinuten->text().trimmed().toInt(&isNumber);
-    if (!isNumber) {
+    const std::optional<std::int32_t> minutes = ReadInteger(TimerMinuten->text().toStdString());
+    if (!minutes) {
         return;
     }
     NewExercise();
@@ -23,7 +23,7 @@ void TForm1::StartknopClick() {
     KlokVenster->setText(QStringLiteral("00:00:00"));
     // The end lies on the monotonic time line: a wall clock set forward or back while
     // the series runs (daylight saving, a time sync) must not shorten or lengthen it.
-    StartSeries(Series, *SeriesTime, minutes);
+    StartSeries(Series, *SeriesTime, *minutes);
     Startknop->hide();
     KlokVenster->show();
     Timer1->start();

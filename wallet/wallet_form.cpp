@@ -8,10 +8,6 @@
 #include <QApplication>
 #include <QKeyEvent>
 
-#include <type_traits>
-
-static_assert(std::is_same_v<decltype(TForm1::BaseCounts), PieceCounts>);
-
 namespace {
 
 // While the wallet is open it has the keyboard focus, so keys reach nothing under it.
