@@ -27,3 +27,21 @@ int CarryIntoBox(const std::array<int, 14>& carry, int box, bool decimal) {
     }
     return carry[14 - box];
 }
+
+std::string AssembleSum(const SumBoxTexts& boxes) {
+    std::string typed(14, '0');
+    for (std::size_t n = 1; n <= 14; ++n) {
+        const std::string& text = boxes[n];
+        if (!text.empty() && text != " ") {
+            typed[14 - n] = text[0];
+        }
+    }
+    return typed;
+}
+
+std::string FirstPointToComma(std::string text) {
+    if (const auto i = text.find('.'); i != std::string::npos) {
+        text[i] = ',';
+    }
+    return text;
+}

@@ -3,6 +3,7 @@
 #include "engine/amount.h"
 
 #include <array>
+#include <string>
 #include <string_view>
 
 // The rules of the sum row that need no window: what a box accepts and what the carry
@@ -21,3 +22,14 @@ int CarryLabelLeft(int priceLeft, Amount columnWidth, int box);
 // right. In decimal mode box 3 is the comma, over which no carry stands, and the carry of
 // the tenths passes over it into the units box 4.
 int CarryIntoBox(const std::array<int, 14>& carry, int box, bool decimal);
+
+// The texts of the sum boxes Tot1..Tot14 (element 0 unused); a hidden box is given as an
+// empty text.
+using SumBoxTexts = std::array<std::string, 15>;
+
+// The sum row as one 14-character number text, Tot14 first: every box gives its first
+// character, and a box that is empty or holds a single blank counts as "0".
+std::string AssembleSum(const SumBoxTexts& boxes);
+
+// The text with its first full stop made a decimal comma; later ones stay.
+std::string FirstPointToComma(std::string text);

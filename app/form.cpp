@@ -4,12 +4,10 @@
 #include <QCloseEvent>
 #include <QScreen>
 
-#include <cmath>
-
 TForm1::TForm1(QWidget* parent)
     : QWidget(parent,
               Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
-      random_(std::make_unique<ClockRandom>()) {
+      lesson_(std::make_unique<ClockRandom>(), std::make_unique<SteadySeriesClock>()) {
     BuildLayout();
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         move(screen->availableGeometry().center() - rect().center());
@@ -30,33 +28,11 @@ TForm1::TForm1(QWidget* parent)
 TForm1::~TForm1() = default;
 
 void TForm1::SetRandomSource(std::unique_ptr<RandomSource> random) {
-    random_ = std::move(random);
+    lesson_.SetRandomSource(std::move(random));
 }
 
-void TForm1::FormCreate() {
-    // The wallet's piece table is a constant table; nothing to fill at run time.
-    ColumnWidth = std::llround(Prijs[12]->width() / 12.0 * AmountScale);
-    Catalogue = MakeCatalogue();
-    ResetSeries();
-    random_->Reseed();
-    Reeksteller->SetCaption(QStringLiteral("1"));
-    Timer1->start();
-}
-
-void TForm1::FormActivate() {
-    NewExercise();
-}
-
-void TForm1::Image1Click() {
-    Info->show();
-}
-
-void TForm1::OKKnopClick() {
-    Info->hide();
-}
-
-void TForm1::Image4Click() {
-    QCoreApplication::quit();
+void TForm1::SetSeriesClock(std::unique_ptr<SeriesClock> clock) {
+    lesson_.SetSeriesClock(std::move(clock));
 }
 
 bool TForm1::event(QEvent* event) {

@@ -31,9 +31,7 @@ std::unique_ptr<TForm1> ShownWindow() {
     while (!form->isActiveWindow() && waited.elapsed() < 5000) {
         QApplication::processEvents();
     }
-    form->Hulpjes->setChecked(true);
-    form->Hulpje->show();
-    form->NewExercise();
+    form->Ui().Hulpjes->click(); // draws a new exercise too
     QApplication::processEvents();
     return form;
 }
@@ -55,7 +53,7 @@ void TypeOneDigit(benchmark::State& state, bool paint) {
     char digit = '0';
     for (auto _ : state) {
         state.PauseTiming();
-        form->Tot[1]->setFocus(); // back to the units box, its digit selected
+        form->Ui().Tot[1]->setFocus(); // back to the units box, its digit selected
         QApplication::processEvents();
         digit = digit == '9' ? '0' : static_cast<char>(digit + 1);
         state.ResumeTiming();
@@ -65,7 +63,8 @@ void TypeOneDigit(benchmark::State& state, bool paint) {
             QApplication::processEvents();
         }
     }
-    if (!form->Tot[2]->hasFocus() || form->Tot[1]->text() != QString(QLatin1Char(digit))) {
+    if (!form->Ui().Tot[2]->hasFocus() ||
+        form->Ui().Tot[1]->text() != QString(QLatin1Char(digit))) {
         state.SkipWithError("the digit did not land in the units box");
     }
 }

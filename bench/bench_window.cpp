@@ -1,11 +1,13 @@
 #include "app/form.h"
 
+#include <QKeyEvent>
 #include <QTest>
 
 #include <benchmark/benchmark.h>
 
 // A whole new exercise on the real window: drawing, labels, sum boxes, carries and the
-// cleared sum row, with the most addends and decimals.
+// cleared sum row, with the most addends and decimals. Each one is asked for as the pupil
+// asks, by Enter in the number of addends, which restarts the series as well.
 static void NewExerciseOnWindow(benchmark::State& state) {
     TForm1 form;
     form.show();
@@ -14,10 +16,15 @@ static void NewExerciseOnWindow(benchmark::State& state) {
         state.SkipWithError("the window did not become active");
         return;
     }
-    form.MaxArtikels->setText(QStringLiteral("12"));
-    form.Komma->setChecked(true);
+    const Controls& ui = form.Ui();
+    ui.Komma->click();
+    ui.MaxArtikels->setText(QStringLiteral("12"));
+    QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r"));
     for (auto _ : state) {
-        form.NewExercise();
+        QCoreApplication::sendEvent(ui.MaxArtikels, &enter);
+    }
+    if (!form.CurrentLesson().Exercise().Lines[1].AmountText.size()) {
+        state.SkipWithError("no exercise of twelve addends was drawn");
     }
 }
 BENCHMARK(NewExerciseOnWindow)->Unit(benchmark::kMicrosecond);

@@ -22,12 +22,13 @@ void DrawAddends(ExerciseState& ex, const AddendSettings& s, Catalogue& catalogu
                  RandomSource& random) {
     random.Reseed();
     const int n = ActiveCount(s.N);
+    const int first = FirstLineInUse(s.N);
     const int maxValue = std::max(s.MaxValue, 1);
     for (Article& article : catalogue) {
         article.Used = false;
     }
 
-    for (int j = 13 - n; j <= 12; ++j) {
+    for (int j = first; j <= 12; ++j) {
         ExerciseLine& line = ex.Lines[static_cast<std::size_t>(j)];
         ReceiptLine receipt;
         Amount value = 0;
@@ -65,7 +66,7 @@ void DrawAddends(ExerciseState& ex, const AddendSettings& s, Catalogue& catalogu
 
     if (s.Decimal) {
         bool shown = false;
-        for (int j = 13 - n; j <= 12; ++j) {
+        for (int j = first; j <= 12; ++j) {
             shown = shown || ShowsHundredths(ex.Lines[static_cast<std::size_t>(j)].AmountText);
         }
         if (!shown) {
@@ -80,7 +81,7 @@ void DrawAddends(ExerciseState& ex, const AddendSettings& s, Catalogue& catalogu
     }
 
     ex.Total = 0;
-    for (int j = 13 - n; j <= 12; ++j) {
+    for (int j = first; j <= 12; ++j) {
         ex.Total += ex.Lines[static_cast<std::size_t>(j)].LineAmount;
     }
 }
@@ -124,8 +125,7 @@ void ComputeDigitsAndCarries(ExerciseState& ex, int n, bool decimal) {
     for (auto& row : ex.Digits) {
         row.fill(0);
     }
-    const int active = ActiveCount(n);
-    for (int j = 13 - active; j <= 12; ++j) {
+    for (int j = FirstLineInUse(n); j <= 12; ++j) {
         const std::string& text = ex.Lines[static_cast<std::size_t>(j)].AmountText;
         const int length = static_cast<int>(text.size());
         for (int p = 1; p <= length; ++p) {
@@ -150,6 +150,6 @@ void ComputeDigitsAndCarries(ExerciseState& ex, int n, bool decimal) {
     }
 }
 
-int CarryLabelRow(int n) {
-    return (n >= 2 && n <= 12) ? 13 - n : 0;
+int FirstLineInUse(int n) {
+    return 13 - ActiveCount(n);
 }

@@ -61,5 +61,6 @@ void FillExpectedChars(ExerciseState& ex, const std::string& totalText);
 // straight into the units column 9, and Carry[10] is 0.
 void ComputeDigitsAndCarries(ExerciseState& ex, int n, bool decimal);
 
-// The price row (13 - n) above whose top the carry label sits; 0 for n outside 2..12.
-int CarryLabelRow(int n);
+// The top line in use for n addends: lines from here to 12 hold them. n is taken within
+// 2..12, as the draw takes it.
+int FirstLineInUse(int n);

@@ -11,6 +11,8 @@ private slots:
     void isRejectedEntry();
     void carryLabelLeft_data();
     void carryLabelLeft();
+    void assembleSum_data();
+    void assembleSum();
 };
 
 void AnswerTest::isRejectedEntry_data() {
@@ -51,6 +53,32 @@ void AnswerTest::carryLabelLeft() {
     QFETCH(int, box);
     QFETCH(int, left);
     QCOMPARE(CarryLabelLeft(410, 136667, box), left);
+}
+
+void AnswerTest::assembleSum_data() {
+    // Box texts from Tot1 on; a hidden box is an empty text.
+    QTest::addColumn<QStringList>("boxes");
+    QTest::addColumn<QString>("typed");
+    QTest::newRow("125") << QStringList{"5", "2", "1"} << "00000000000125";
+    QTest::newRow("blank and empty count as 0")
+        << QStringList{"5", " ", "", "1"} << "00000000001005";
+    QTest::newRow("first character of a box") << QStringList{"54"} << "00000000000005";
+    QTest::newRow("decimal") << QStringList{"0", "5", ",", "2", "1"} << "00000000012,50";
+    QStringList fourteen;
+    for (int n = 1; n <= 14; ++n) {
+        fourteen << QString::number(n % 10);
+    }
+    QTest::newRow("all fourteen") << fourteen << "43210987654321";
+}
+
+void AnswerTest::assembleSum() {
+    QFETCH(QStringList, boxes);
+    QFETCH(QString, typed);
+    SumBoxTexts texts;
+    for (int n = 1; n <= boxes.size(); ++n) {
+        texts[static_cast<std::size_t>(n)] = boxes[n - 1].toStdString();
+    }
+    QCOMPARE(QString::fromStdString(AssembleSum(texts)), typed);
 }
 
 QTEST_APPLESS_MAIN(AnswerTest)

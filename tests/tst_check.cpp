@@ -1,8 +1,7 @@
 // Checking the typed sum and change with CONTROLEER, and the series counters moved by
 // VOLGENDE OEFENING, on the real window.
 //
-// The decimal and receipt settings are made by ticking and showing by hand and drawing a
-// new exercise (support/answer_setup.h).
+// The decimal and receipt settings are made on the settings bar (support/answer_setup.h).
 
 #include "support/answer_setup.h"
 
@@ -12,11 +11,13 @@
 namespace {
 
 void PressCheck(ShownForm& f, Qt::MouseButton button = Qt::LeftButton) {
-    QTest::mousePress(f->windowHandle(), button, {}, CentreInWindow(f.form.get(), f->Kontroleer));
+    QTest::mousePress(f.form->windowHandle(), button, {},
+                      CentreInWindow(f.form.get(), f->Kontroleer));
 }
 
 void ReleaseCheck(ShownForm& f, Qt::MouseButton button = Qt::LeftButton) {
-    QTest::mouseRelease(f->windowHandle(), button, {}, CentreInWindow(f.form.get(), f->Kontroleer));
+    QTest::mouseRelease(f.form->windowHandle(), button, {},
+                        CentreInWindow(f.form.get(), f->Kontroleer));
 }
 
 // The one background all fourteen boxes share, or an invalid colour when they differ.
@@ -32,13 +33,6 @@ QColor RowColour(const ShownForm& f) {
 
 QColor ChangeColour(const ShownForm& f) {
     return f->Teruggave->palette().color(QPalette::Base);
-}
-
-// Types the right sum, units first.
-void TypeRightSum(ShownForm& f) {
-    for (int n = 1; n <= 14 && f->Exercise.ExpectedChar[n] != ' '; ++n) {
-        TypeKeys(f.form.get(), QString(QLatin1Char(f->Exercise.ExpectedChar[n])));
-    }
 }
 
 ShownForm ReceiptForm() {
@@ -99,7 +93,7 @@ void CheckTest::check() {
 
     PressCheck(f, b);
     QCOMPARE(RowColour(f), right ? look::Green : look::Red);
-    QCOMPARE(f->SumRight, right);
+    QCOMPARE(f.lesson().SumRight(), right);
     QCOMPARE(ChangeColour(f), look::White); // not in receipt mode
     QVERIFY(!f->VolgendeOefening->isHidden());
 
@@ -125,8 +119,17 @@ void CheckTest::unreadableSumShowsTheMessageAndChangesNothing() {
     QFETCH(QString, keys);
     QFETCH(QString, typed);
     ShownForm f = FormWithSum(sum);
+    // A right check of an earlier exercise leaves its outcome behind; the same sum is
+    // drawn again for this one.
+    TypeRightSum(f);
+    ClickThroughWindow(f.form.get(), f->Kontroleer);
+    for (int d : SetupFor(sum).draws) {
+        f.random->Push(d);
+    }
+    ClickThroughWindow(f.form.get(), f->VolgendeOefening);
+    QVERIFY(f.lesson().SumRight());
+    QVERIFY(f->VolgendeOefening->isHidden());
     TypeKeys(f.form.get(), keys);
-    f->SumRight = true; // as an earlier right check would have left it
 
     QString shown;
     bool rowColourWhileShown = false;
@@ -144,7 +147,7 @@ void CheckTest::unreadableSumShowsTheMessageAndChangesNothing() {
     ReleaseCheck(f);
 
     QCOMPARE(RowColour(f), look::White);
-    QVERIFY(f->SumRight);
+    QVERIFY(f.lesson().SumRight());
     QVERIFY(f->VolgendeOefening->isHidden());
 }
 
@@ -173,18 +176,19 @@ void CheckTest::seriesCounters() {
     ClickThroughWindow(f.form.get(), f->VolgendeOefening);
     QCOMPARE(counters(), (QStringList{"3", "1", "3"}));
 
-    // Wrong, corrected and checked again, this time as the end of a timed series checks,
-    // with no release to whiten the row: moving on whitens it and gives the point.
+    // Wrong, corrected and checked again: green while held; moving on gives the point.
     ClickThroughWindow(f.form.get(), f->Kontroleer);
     TypeKeys(f.form.get(), QStringLiteral("521"));
-    f->CheckAnswer();
+    PressCheck(f);
     QCOMPARE(RowColour(f), look::Green);
+    ReleaseCheck(f);
     f.random->Push({56, 67, 0});
     ClickThroughWindow(f.form.get(), f->VolgendeOefening);
     QCOMPARE(RowColour(f), look::White);
     QCOMPARE(counters(), (QStringList{"4", "2", "4"}));
 
-    f->ResetSeries();
+    // The number of addends confirmed anew starts a new series.
+    DrawAnew(f);
     QCOMPARE(counters(), (QStringList{"1", "0", "1"}));
 }
 
@@ -210,7 +214,7 @@ void CheckTest::change() {
     QFETCH(bool, right);
     QFETCH(QString, shown);
     ShownForm f = ReceiptForm();
-    const QString comma = Text(FormatTwoDecimals(f->Exercise.Change));
+    const QString comma = Text(FormatTwoDecimals(f.lesson().Exercise().Change));
     QString point = comma;
     point.replace(QLatin1Char(','), QLatin1Char('.'));
     typed.replace(QStringLiteral("%c"), comma).replace(QStringLiteral("%p"), point);
@@ -224,7 +228,7 @@ void CheckTest::change() {
     PressCheck(f);
     QCOMPARE(RowColour(f), look::Green);
     QCOMPARE(ChangeColour(f), right ? look::Green : look::Red);
-    QCOMPARE(f->ChangeRight, right);
+    QCOMPARE(f.lesson().ChangeRight(), right);
     QCOMPARE(f->Teruggave->text(), shown);
     ReleaseCheck(f);
     QCOMPARE(ChangeColour(f), look::White);

@@ -43,7 +43,7 @@ private slots:
     void totalTextAndBoxes();
     void digitsAndCarries_data();
     void digitsAndCarries();
-    void carryLabelRow();
+    void firstLineInUse();
 };
 
 void TestExercise::drawAddends_data() {
@@ -325,13 +325,14 @@ void TestExercise::digitsAndCarries() {
     }
 }
 
-void TestExercise::carryLabelRow() {
-    QCOMPARE(CarryLabelRow(2), 11);
-    QCOMPARE(CarryLabelRow(7), 6);
-    QCOMPARE(CarryLabelRow(12), 1);
-    QCOMPARE(CarryLabelRow(1), 0);
-    QCOMPARE(CarryLabelRow(13), 0);
-    QCOMPARE(CarryLabelRow(-4), 0);
+void TestExercise::firstLineInUse() {
+    QCOMPARE(FirstLineInUse(2), 11);
+    QCOMPARE(FirstLineInUse(7), 6);
+    QCOMPARE(FirstLineInUse(12), 1);
+    // Counts outside 2..12 are drawn as the nearest one, and shown the same way.
+    QCOMPARE(FirstLineInUse(1), 11);
+    QCOMPARE(FirstLineInUse(13), 1);
+    QCOMPARE(FirstLineInUse(-4), 11);
 }
 
 QTEST_APPLESS_MAIN(TestExercise)

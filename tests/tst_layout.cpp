@@ -740,8 +740,9 @@ void LayoutTest::onlyTheAnswerFieldsAreTabStops() {
     tabStops.sort();
     expected.sort();
     QCOMPARE(tabStops, expected);
-    for (QWidget* w : {static_cast<QWidget*>(form_->Help), form_->Help->viewport(),
-                       static_cast<QWidget*>(form_->Wis1), static_cast<QWidget*>(form_->Wis2)}) {
+    for (QWidget* w :
+         {static_cast<QWidget*>(form_->Ui().Help), form_->Ui().Help->viewport(),
+          static_cast<QWidget*>(form_->Ui().Wis1), static_cast<QWidget*>(form_->Ui().Wis2)}) {
         QCOMPARE(w->focusPolicy(), Qt::NoFocus);
     }
 }
@@ -836,11 +837,13 @@ void LayoutTest::stacking() {
 
 void LayoutTest::controlsStandOverLabelsAndPictures() {
     for (QWidget* container :
-         {static_cast<QWidget*>(form_.get()), static_cast<QWidget*>(form_->Panel1),
-          static_cast<QWidget*>(form_->Instellingen), static_cast<QWidget*>(form_->groep2),
-          static_cast<QWidget*>(form_->Panel2), static_cast<QWidget*>(form_->Panel3),
-          static_cast<QWidget*>(form_->Info), static_cast<QWidget*>(form_->Portemonnee),
-          static_cast<QWidget*>(form_->GroupBox1), static_cast<QWidget*>(form_->GroupBox2)}) {
+         {static_cast<QWidget*>(form_.get()), static_cast<QWidget*>(form_->Ui().Panel1),
+          static_cast<QWidget*>(form_->Ui().Instellingen),
+          static_cast<QWidget*>(form_->Ui().groep2), static_cast<QWidget*>(form_->Ui().Panel2),
+          static_cast<QWidget*>(form_->Ui().Panel3), static_cast<QWidget*>(form_->Ui().Info),
+          static_cast<QWidget*>(form_->Ui().Portemonnee),
+          static_cast<QWidget*>(form_->Ui().GroupBox1),
+          static_cast<QWidget*>(form_->Ui().GroupBox2)}) {
         int highestFlat = -1;
         int lowestControl = INT_MAX;
         const QObjectList& children = container->children();
@@ -858,28 +861,28 @@ void LayoutTest::controlsStandOverLabelsAndPictures() {
         QVERIFY2(highestFlat < lowestControl, qPrintable(container->objectName()));
     }
     // The wallet leaves the help box alone.
-    QVERIFY(!form_->Portemonnee->geometry().intersects(form_->Help->geometry()));
+    QVERIFY(!form_->Ui().Portemonnee->geometry().intersects(form_->Ui().Help->geometry()));
 }
 
 void LayoutTest::window() {
     ShownForm f = ShowForm();
-    QCOMPARE(f->objectName(), QStringLiteral("Form1"));
-    QCOMPARE(f->windowTitle(), QStringLiteral("Quorvel v.2 (Zenbo)"));
-    QCOMPARE(f->size(), QSize(922, 842));
-    QCOMPARE(f->minimumSize(), QSize(922, 842));
-    QCOMPARE(f->maximumSize(), QSize(922, 842));
-    const Qt::WindowFlags flags = f->windowFlags();
+    QCOMPARE(f.form->objectName(), QStringLiteral("Form1"));
+    QCOMPARE(f.form->windowTitle(), QStringLiteral("Quorvel v.2 (Zenbo)"));
+    QCOMPARE(f.form->size(), QSize(922, 842));
+    QCOMPARE(f.form->minimumSize(), QSize(922, 842));
+    QCOMPARE(f.form->maximumSize(), QSize(922, 842));
+    const Qt::WindowFlags flags = f.form->windowFlags();
     QCOMPARE(flags & Qt::WindowType_Mask, Qt::Tool);
     QVERIFY(flags.testFlag(Qt::WindowCloseButtonHint));
     QVERIFY(!flags.testFlag(Qt::WindowMinimizeButtonHint));
     QVERIFY(!flags.testFlag(Qt::WindowMaximizeButtonHint));
-    CheckFont(f->font(), {kSans, 13, Bold});
+    CheckFont(f.form->font(), {kSans, 13, Bold});
     if (QTest::currentTestFailed()) {
         return;
     }
-    QCOMPARE(f->palette().color(QPalette::WindowText), Black);
+    QCOMPARE(f.form->palette().color(QPalette::WindowText), Black);
     QCOMPARE(BackgroundOf(f.form.get(), Kind::Panel), ButtonShadow);
-    QVERIFY(f->cursor() == look::NoDropCursor());
+    QVERIFY(f.form->cursor() == look::NoDropCursor());
     QCOMPARE(f->Timer1->interval(), 1000);
     QVERIFY(f->Timer1->isActive());
 }
@@ -942,7 +945,7 @@ void LayoutTest::textsFitTheirLabels_data() {
         QTest::addRow("%s %s", name, text) << name << text;
     }
     for (int a = 1; a <= 60; ++a) {
-        const QString article = QString::fromStdString(form_->Catalogue[a].Name);
+        const QString article = QString::fromStdString(form_->CurrentLesson().Articles()[a].Name);
         QTest::addRow("Artikel %s", qPrintable(article)) << "Artikel1" << article;
     }
 }

@@ -34,7 +34,7 @@ using Shown = QList<int>; // pictures shown per stack, 500 euro first
 // largest when `quantity` is 0). Only articles sold by the piece are used here.
 QList<int> Line(const TForm1* form, const char* name, int quantity = 0) {
     for (int i = 1; i <= 60; ++i) {
-        const Article& a = form->Catalogue[static_cast<std::size_t>(i)];
+        const Article& a = form->CurrentLesson().Articles()[static_cast<std::size_t>(i)];
         if (a.Name == name) {
             return {i - 1, (quantity == 0 ? a.MaxQuantity : quantity) - 1};
         }
@@ -63,17 +63,29 @@ void Push(ShownForm& f, const QList<int>& draws) {
 // A new receipt of lines drawn by `draws` (in decimal mode each line's draws include
 // its fraction).
 void NewReceipt(ShownForm& f, int lines, const QList<int>& draws) {
-    f->MaxArtikels->setText(QString::number(lines));
     Push(f, draws);
-    f->NewExercise();
+    ConfirmSetting(f, f->MaxArtikels, QString::number(lines));
     QVERIFY(f.random->Empty());
 }
 
-// Prepares the wallet for a chosen total without drawing a receipt for it.
+// A receipt of two lines with the given total (12 or 600 euro, and 12,35 in decimal
+// mode), whose wallet the test then deals.
 void PrepareFor(ShownForm& f, Amount total) {
-    f->NewExercise();
-    f->Exercise.Total = total;
-    f->PrepareWallet(TotalText(total, true), total);
+    const TForm1* form = f.form.get();
+    // In decimal mode a line draws whether it has a fraction; 9 says it has none.
+    const QList<int> whole = f->Komma->isChecked() ? QList<int>{9} : QList<int>{};
+    QList<int> draws;
+    if (total == 123500) { // 2 x 5 euro + 0,35, and 2 x 1 euro
+        draws = Line(form, "Douchegel", 2) + QList<int>{0, 0, 35} + Line(form, "Chips", 2) + whole;
+    } else if (total == Whole(12)) { // 5 x 2 euro and 2 x 1 euro
+        draws = Line(form, "Bloemkool", 5) + whole + Line(form, "Chips", 2) + whole;
+    } else if (total == Whole(600)) { // 485 and 115 euro
+        draws = Line(form, "Airconditioner", 1) + whole + Line(form, "Kinderstoel", 1) + whole;
+    } else {
+        QFAIL("no receipt for this total");
+    }
+    NewReceipt(f, 2, draws);
+    QCOMPARE(f.lesson().Exercise().Total, total);
 }
 
 void OpenWallet(ShownForm& f, const QList<int>& draws) {
@@ -91,7 +103,8 @@ Shown ShownStacks(const TForm1* form) {
         int count = 0;
         bool gap = false;
         for (int n = 1; n <= PieceTable[static_cast<std::size_t>(s)].StackSize; ++n) {
-            if (form->Pieces[static_cast<std::size_t>(s)][static_cast<std::size_t>(n)]
+            if (form->Ui()
+                    .Pieces[static_cast<std::size_t>(s)][static_cast<std::size_t>(n)]
                     ->isVisible()) {
                 gap = gap || count != n - 1;
                 ++count;
@@ -137,17 +150,17 @@ void PaymentTest::eachExercisePreparesItsOwnWallet() {
     NewReceipt(f, 2,
                Line(f.form.get(), "Douchegel", 2) + QList<int>{0, 0, 35} +
                    Line(f.form.get(), "Chips", 2) + QList<int>{9});
-    QCOMPARE(f->Exercise.Total, Amount(123500));
+    QCOMPARE(f.lesson().Exercise().Total, Amount(123500));
     QCOMPARE(f->Label3->text(), QStringLiteral("         12,35"));
     QCOMPARE(f->Geldteller->text(), QStringLiteral("0"));
-    QCOMPARE(f->WalletValue, Amount(988000)); // factor 8
-    QCOMPARE(f->BaseCounts, (PieceCounts{0, 0, 0, 1, 2, 0, 1, 1, 1, 1, 1, 1, 0, 0, 0}));
+    QCOMPARE(f.lesson().WalletValue(), Amount(988000)); // factor 8
+    QCOMPARE(f.lesson().BaseCounts(), (PieceCounts{0, 0, 0, 1, 2, 0, 1, 1, 1, 1, 1, 1, 0, 0, 0}));
 
     // Pay 2 euro for it.
     OpenWallet(f, Deal1235);
     TakeTop(f, Stack2Euro);
     ClickThroughWindow(f.form.get(), f->PortemonneeSluiten);
-    QCOMPARE(f->Exercise.Change, Whole(2) - Amount(123500));
+    QCOMPARE(f.lesson().Exercise().Change, Whole(2) - Amount(123500));
 
     // The next exercise owes its whole total until it is paid: what the receipt shows
     // as paid is what the change is judged against. (VOLGENDE OEFENING belongs to the
@@ -156,11 +169,11 @@ void PaymentTest::eachExercisePreparesItsOwnWallet() {
                Line(f.form.get(), "Douchegel", 1) + QList<int>{0, 0, 7} +
                    Line(f.form.get(), "Chips", 1) + QList<int>{9});
     QCOMPARE(f->Betaald->text(), QStringLiteral("0"));
-    QCOMPARE(f->Exercise.Paid, Amount(0));
-    QCOMPARE(f->Exercise.Change, -Amount(60700));
+    QCOMPARE(f.lesson().Exercise().Paid, Amount(0));
+    QCOMPARE(f.lesson().Exercise().Change, -Amount(60700));
     QCOMPARE(f->Label3->text(), QStringLiteral("          6,07"));
-    QCOMPARE(f->WalletValue, Amount(607000)); // factor 10
-    QCOMPARE(f->BaseCounts, (PieceCounts{0, 0, 0, 1, 0, 1, 0, 0, 0, 1, 1, 0, 0, 0, 0}));
+    QCOMPARE(f.lesson().WalletValue(), Amount(607000)); // factor 10
+    QCOMPARE(f.lesson().BaseCounts(), (PieceCounts{0, 0, 0, 1, 0, 1, 0, 0, 0, 1, 1, 0, 0, 0, 0}));
 }
 
 void PaymentTest::dealingShowsStacksFromTheBottom_data() {
@@ -225,8 +238,8 @@ void PaymentTest::clickedPiecesArePaid() {
     ClickThroughWindow(f.form.get(), f->PortemonneeSluiten);
     QVERIFY(!f->Portemonnee->isVisible());
     QCOMPARE(f->Betaald->text(), QStringLiteral("10,01"));
-    QCOMPARE(f->Exercise.Paid, Amount(100100));
-    QCOMPARE(f->Exercise.Change, Amount(100100 - 123500));
+    QCOMPARE(f.lesson().Exercise().Paid, Amount(100100));
+    QCOMPARE(f.lesson().Exercise().Change, Amount(100100 - 123500));
     QCOMPARE(QApplication::focusWidget(), f->Teruggave);
 }
 
@@ -244,8 +257,8 @@ void PaymentTest::closingWithoutAClickPaysNothing() {
     QCOMPARE(f->Geldteller->text(), QStringLiteral("0"));
     ClickThroughWindow(f.form.get(), f->PortemonneeSluiten);
     QCOMPARE(f->Betaald->text(), QStringLiteral("0"));
-    QCOMPARE(f->Exercise.Paid, Amount(0));
-    QCOMPARE(f->Exercise.Change, -Amount(123500));
+    QCOMPARE(f.lesson().Exercise().Paid, Amount(0));
+    QCOMPARE(f.lesson().Exercise().Change, -Amount(123500));
 }
 
 void PaymentTest::nieuwDealsAgainFromTheSplit() {
@@ -273,7 +286,7 @@ void PaymentTest::nieuwDealsAgainFromTheSplit() {
     QCOMPARE(f->Geldteller->text(), QStringLiteral("0"));
     QVERIFY(f->Portemonnee->isVisible());
     QCOMPARE(f->Betaald->text(), QStringLiteral("200"));
-    QCOMPARE(f->Exercise.Paid, Whole(200));
+    QCOMPARE(f.lesson().Exercise().Paid, Whole(200));
 }
 
 void PaymentTest::largestReceiptIsPayable_data() {
@@ -294,11 +307,11 @@ void PaymentTest::largestReceiptIsPayable() {
         draws += Line(f.form.get(), name) + QList<int>{0, 0, 99};
     }
     NewReceipt(f, 12, draws);
-    QCOMPARE(f->Exercise.Total, Amount(36158800));
+    QCOMPARE(f.lesson().Exercise().Total, Amount(36158800));
 
     // The leanest dealing: nothing grows and every stack shows its least.
     OpenWallet(f, QList<int>{exchange, 1, 1, 1} + QList<int>(11, 0));
-    QVERIFY2(ShownValue(f.form.get()) >= f->Exercise.Total,
+    QVERIFY2(ShownValue(f.form.get()) >= f.lesson().Exercise().Total,
              qPrintable(QString::fromStdString(FormatPlain(ShownValue(f.form.get())))));
     QVERIFY(!ShownStacks(f.form.get()).contains(-1));
 }
@@ -319,7 +332,7 @@ void PaymentTest::openWalletCatchesEveryClick() {
     f->VolgendeOefening->show(); // as after a check
     OpenWallet(f, QList<int>(14, 0));
 
-    QWidget* covered = f->findChild<QWidget*>(control);
+    QWidget* covered = f.form->findChild<QWidget*>(control);
     QVERIFY(covered);
     struct PressCounter : QObject {
         int presses = 0;
@@ -329,7 +342,7 @@ void PaymentTest::openWalletCatchesEveryClick() {
         }
     } counter;
     covered->installEventFilter(&counter);
-    QWidget* hit = f->childAt(CentreInWindow(f.form.get(), covered));
+    QWidget* hit = f.form->childAt(CentreInWindow(f.form.get(), covered));
     QVERIFY(hit == f->Portemonnee || f->Portemonnee->isAncestorOf(hit));
 
     const bool checked = f->Kasticket->isChecked();
@@ -387,7 +400,7 @@ void PaymentTest::keysDoNotReachTheCoveredWindow() {
 void PaymentTest::leavingAFieldOnOpeningDealsForTheNewExercise() {
     ShownForm f = ShowForm();
     UseWallet(f, false);
-    PrepareFor(f, 123500);
+    PrepareFor(f, Whole(12));
     // Three articles typed but not yet confirmed: opening the wallet leaves the field,
     // which makes a new exercise with the focus in the sum row.
     ClickThroughWindow(f.form.get(), f->MaxArtikels);
@@ -398,7 +411,7 @@ void PaymentTest::leavingAFieldOnOpeningDealsForTheNewExercise() {
     Push(f, Line(f.form.get(), "Airconditioner", 2) + Line(f.form.get(), "Massagekussen", 1) +
                 Line(f.form.get(), "Chips", 1));
     OpenWallet(f, QList<int>{1, 1, 1, 1} + QList<int>(11, 0));
-    QCOMPARE(f->Exercise.Total, Whole(1290));
+    QCOMPARE(f.lesson().Exercise().Total, Whole(1290));
     QCOMPARE(f->Label3->text(), QStringLiteral("          1290"));
     QCOMPARE(ShownStacks(f.form.get())[0], 3);
     QCOMPARE(QApplication::focusWidget(), f->Portemonnee);

@@ -36,9 +36,8 @@ QList<int> Range(int from, int to) {
 
 void PresentationTest::twelveAddendsFillEveryRow() {
     ShownForm f = ShowForm();
-    f->MaxArtikels->setText(QStringLiteral("12"));
     f.random->Push({0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 0});
-    f->NewExercise();
+    ConfirmSetting(f, f->MaxArtikels, QStringLiteral("12"));
     QCOMPARE(VisibleRows(f->Prijs), Range(1, 12));
     for (int r = 1; r <= 12; ++r) {
         QCOMPARE(f->Prijs[r]->text(), QString::number(r));
@@ -48,63 +47,60 @@ void PresentationTest::twelveAddendsFillEveryRow() {
     // The carry label waits one row above the top addend.
     QCOMPARE(f->Hulpje->y(), f->Prijs[1]->y() - f->Prijs[11]->height());
     // 1 + 2 + ... + 12 = 78.
-    QCOMPARE(f->Exercise.Total, Whole(78));
+    QCOMPARE(f.lesson().Exercise().Total, Whole(78));
 }
 
 void PresentationTest::fewerAddendsHideStaleRows() {
     ShownForm f = ShowForm();
-    f->MaxArtikels->setText(QStringLiteral("12"));
     f.random->Push({10, 11, 12, 13, 14, 15, 16, 17, 18, 19, 20, 21, 0});
-    f->NewExercise();
-    f->MaxArtikels->setText(QStringLiteral("3"));
+    ConfirmSetting(f, f->MaxArtikels, QStringLiteral("12"));
     f.random->Push({0, 1, 2, 0});
-    f->NewExercise();
+    ConfirmSetting(f, f->MaxArtikels, QStringLiteral("3"));
     QCOMPARE(VisibleRows(f->Prijs), Range(10, 12));
     // The rows above keep their old texts but are not shown.
     QCOMPARE(f->Prijs[1]->text(), QStringLiteral("11"));
     QCOMPARE(f->Prijs[10]->text(), QStringLiteral("1"));
-    QCOMPARE(f->Exercise.Total, Whole(6));
+    QCOMPARE(f.lesson().Exercise().Total, Whole(6));
     QCOMPARE(f->Hulpje->y(), f->Prijs[10]->y() - f->Prijs[11]->height());
 }
 
 void PresentationTest::decimalTotalShowsItsBoxes() {
     ShownForm f = ShowForm();
-    f->Komma->setChecked(true);
+    ClickThroughWindow(f.form.get(), f->Komma);
     // 20,25 + 14,75 = 35,00.
     f.random->Push({19, 0, 0, 25, 13, 0, 0, 75, 0});
-    f->NewExercise();
+    DrawAnew(f);
     QCOMPARE(f->Prijs[11]->text(), QStringLiteral("20,25"));
     QCOMPARE(f->Prijs[12]->text(), QStringLiteral("14,75"));
     for (int k = 1; k <= 14; ++k) {
         QCOMPARE(f->Tot[k]->isHidden(), k > 5);
     }
-    QCOMPARE(QString(QLatin1Char(f->Exercise.ExpectedChar[3])), QStringLiteral(","));
+    QCOMPARE(QString(QLatin1Char(f.lesson().Exercise().ExpectedChar[3])), QStringLiteral(","));
 }
 
 void PresentationTest::receiptShowsQuantitiesNamesAndPaid() {
     ShownForm f = ShowForm();
-    f->Kasticket->setChecked(true);
-    f->MaxArtikels->setText(QStringLiteral("12"));
-    f->NewExercise();
+    ClickThroughWindow(f.form.get(), f->Kasticket);
+    ConfirmSetting(f, f->MaxArtikels, QStringLiteral("12"));
     QCOMPARE(VisibleRows(f->Prijs), Range(1, 12));
     QCOMPARE(VisibleRows(f->Aantal), Range(1, 12));
     QCOMPARE(VisibleRows(f->Artikel), Range(1, 12));
     QVERIFY(!f->Betaald->isHidden());
     QVERIFY(!f->lblBetaald->isHidden());
-    QCOMPARE(f->Betaald->text(), QString::fromStdString(FormatPlain(f->Exercise.Paid)));
-    QVERIFY(f->Exercise.Paid > f->Exercise.Total);
+    QCOMPARE(f->Betaald->text(), QString::fromStdString(FormatPlain(f.lesson().Exercise().Paid)));
+    QVERIFY(f.lesson().Exercise().Paid > f.lesson().Exercise().Total);
 
     // Paying from the wallet: nothing is paid yet.
-    f->Geldbeugel->setChecked(true);
-    f->Teruggave->setText(QStringLiteral("12"));
-    f->NewExercise();
+    ClickThroughWindow(f.form.get(), f->Teruggave);
+    TypeKeys(f.form.get(), QStringLiteral("12"));
+    QCOMPARE(f->Teruggave->text(), QStringLiteral("12"));
+    ClickThroughWindow(f.form.get(), f->Geldbeugel);
     QCOMPARE(f->Betaald->text(), QStringLiteral("0"));
-    QCOMPARE(f->Exercise.Paid, Amount(0));
+    QCOMPARE(f.lesson().Exercise().Paid, Amount(0));
     QCOMPARE(f->Teruggave->text(), QString());
 
     // Back to classic: the paid amount disappears and is emptied.
-    f->Kasticket->setChecked(false);
-    f->NewExercise();
+    ClickThroughWindow(f.form.get(), f->Kasticket);
     QVERIFY(f->Betaald->isHidden());
     QVERIFY(f->lblBetaald->isHidden());
     QCOMPARE(f->Betaald->text(), QString());

@@ -7,7 +7,7 @@
 namespace {
 
 EditBox* Field(const ShownForm& f, const QString& name) {
-    auto* field = f->findChild<EditBox*>(name);
+    auto* field = f.form->findChild<EditBox*>(name);
     if (field == nullptr) {
         qFatal("no settings field %s", qPrintable(name));
     }
@@ -30,12 +30,11 @@ void LeaveByClick(const ShownForm& f) {
     ClickThroughWindow(f.form.get(), f->Tot[1]);
 }
 
-// A series in progress: exercise 3, with 2 points.
+// A series in progress, reached by answering two exercises rightly: exercise 3, with 2
+// points.
 void SeriesInProgress(const ShownForm& f) {
-    f->Points = 2;
-    f->MaxPoints = 3;
-    f->Reeksteller->SetCaption(QStringLiteral("3"));
-    f->ShowPoints();
+    AnswerRightAndMoveOn(f);
+    AnswerRightAndMoveOn(f);
 }
 
 void VerifySeriesGoesOn(const ShownForm& f) {
@@ -60,14 +59,14 @@ void VerifyOneConsistentExercise(const ShownForm& f) {
         const bool active = r >= 13 - n;
         QCOMPARE(f->Prijs[r]->isVisible(), active);
         if (active) {
-            QCOMPARE(f->Prijs[r]->text().toStdString(), f->Exercise.Lines[r].AmountText);
-            total += f->Exercise.Lines[r].LineAmount;
+            QCOMPARE(f->Prijs[r]->text().toStdString(), f.lesson().Exercise().Lines[r].AmountText);
+            total += f.lesson().Exercise().Lines[r].LineAmount;
         }
     }
-    QCOMPARE(f->Exercise.Total, total);
+    QCOMPARE(f.lesson().Exercise().Total, total);
     const std::string text = TotalText(total, f->Komma->isChecked());
     for (int k = 1; k <= 14; ++k) {
-        QCOMPARE(f->Exercise.ExpectedChar[k], text[14 - k]);
+        QCOMPARE(f.lesson().Exercise().ExpectedChar[k], text[14 - k]);
         QCOMPARE(f->Tot[k]->isVisible(), text[14 - k] != ' ');
     }
 }
@@ -537,12 +536,12 @@ void SettingsTest::walletOptionKeepsTheSeries() {
     SeriesInProgress(f);
     const QString receipt = f->Artikel[11]->text() + f->Prijs[11]->text() + f->Artikel[12]->text() +
                             f->Prijs[12]->text();
-    QVERIFY(f->Exercise.Paid > 0);
+    QVERIFY(f.lesson().Exercise().Paid > 0);
 
     ClickThroughWindow(f.form.get(), f->Geldbeugel);
     QVERIFY(f->Geldbeugel->isChecked());
     // A new receipt, to be paid from the wallet; the series goes on.
-    QCOMPARE(f->Exercise.Paid, Amount(0));
+    QCOMPARE(f.lesson().Exercise().Paid, Amount(0));
     QVERIFY(receipt != f->Artikel[11]->text() + f->Prijs[11]->text() + f->Artikel[12]->text() +
                            f->Prijs[12]->text());
     VerifySeriesGoesOn(f);

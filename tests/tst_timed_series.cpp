@@ -5,7 +5,9 @@
 #include "support/form_fixture.h"
 #include "support/scripted_clock.h"
 
+#include <QElapsedTimer>
 #include <QMessageBox>
+#include <QSignalSpy>
 #include <QTimer>
 
 using std::chrono::milliseconds;
@@ -15,13 +17,13 @@ namespace {
 struct SeriesForm {
     ShownForm f;
     ScriptedClock* clock = nullptr; // owned by the form
-    TForm1* operator->() const { return f.form.get(); }
+    const Controls* operator->() const { return &f.form->Ui(); }
     TForm1* form() const { return f.form.get(); }
 
     // Moves the clock on and delivers one tick of Timer1.
     void Tick(milliseconds elapsed) {
         clock->Now += elapsed;
-        f->Timer1Timer();
+        TickTimer(f);
     }
 };
 
@@ -30,27 +32,27 @@ SeriesForm ShowWithClock(milliseconds origin = milliseconds(0)) {
     auto clock = std::make_unique<ScriptedClock>();
     clock->Now = origin;
     s.clock = clock.get();
-    s->SetSeriesClock(std::move(clock));
+    s.f.form->SetSeriesClock(std::move(clock));
     return s;
 }
 
 // Sets the minutes as a pupil does: click into the field, type, Enter. This shows START.
 void EnterMinutes(TForm1* form, const QString& minutes) {
-    ClickThroughWindow(form, form->TimerMinuten);
+    ClickThroughWindow(form, form->Ui().TimerMinuten);
     TypeKeys(form, minutes);
     PressKey(form, Qt::Key_Return);
 }
 
 void ClickStart(TForm1* form, const QString& minutes) {
     EnterMinutes(form, minutes);
-    QVERIFY(form->Startknop->isVisible());
-    ClickThroughWindow(form, form->Startknop);
+    QVERIFY(form->Ui().Startknop->isVisible());
+    ClickThroughWindow(form, form->Ui().Startknop);
 }
 
 // Types the right sum, units first.
 void TypeRightSum(TForm1* form) {
-    for (int n = 1; n <= 14 && form->Exercise.ExpectedChar[n] != ' '; ++n) {
-        TypeKeys(form, QString(QLatin1Char(form->Exercise.ExpectedChar[n])));
+    for (int n = 1; n <= 14 && form->CurrentLesson().Exercise().ExpectedChar[n] != ' '; ++n) {
+        TypeKeys(form, QString(QLatin1Char(form->CurrentLesson().Exercise().ExpectedChar[n])));
     }
 }
 
@@ -60,7 +62,7 @@ void AnswerAndCheck(TForm1* form, bool right) {
     if (right) {
         TypeRightSum(form);
     }
-    ClickThroughWindow(form, form->Kontroleer);
+    ClickThroughWindow(form, form->Ui().Kontroleer);
 }
 
 } // namespace
@@ -69,6 +71,7 @@ class TimedSeriesTest : public QObject {
     Q_OBJECT
 private slots:
     void oneMinuteCountsDownThenShowsResults();
+    void startKeepsTheTickThatRunsSinceStartUp();
     void resultsCountOnlyFinishedExercises_data();
     void resultsCountOnlyFinishedExercises();
     void unreadableFinalCheckShowsNoResults();
@@ -101,7 +104,7 @@ void TimedSeriesTest::oneMinuteCountsDownThenShowsResults() {
     QVERIFY(s->OKKnop1->isVisible());
     QVERIFY(!s->Instellingen->isEnabled());
     QVERIFY(s->Timer1->isActive());
-    QVERIFY(s->Series.SeriesRunning);
+    QVERIFY(s.f.lesson().SeriesRunning());
 
     s.Tick(milliseconds(1000));
     QCOMPARE(s->KlokVenster->text(), QStringLiteral("00:00:59"));
@@ -116,7 +119,7 @@ void TimedSeriesTest::oneMinuteCountsDownThenShowsResults() {
     QVERIFY(!s->Kontroleer->isVisible());
     QVERIFY(!s->VolgendeOefening->isVisible());
     QVERIFY(!s->Timer1->isActive());
-    QVERIFY(!s->Series.SeriesRunning);
+    QVERIFY(!s.f.lesson().SeriesRunning());
     // The clock keeps its last time, RESET stays and the settings stay locked.
     QCOMPARE(s->KlokVenster->text(), QStringLiteral("00:00:00"));
     QVERIFY(s->KlokVenster->isVisible());
@@ -125,6 +128,23 @@ void TimedSeriesTest::oneMinuteCountsDownThenShowsResults() {
     // The exercise area is locked: a click on CONTROLEER's place hits the results panel.
     ClickThroughWindow(s.form(), s->Kontroleer);
     QVERIFY(!s->VolgendeOefening->isVisible());
+}
+
+void TimedSeriesTest::startKeepsTheTickThatRunsSinceStartUp() {
+    // The real clock and the real one-second timer: the first tick of the countdown is
+    // the timer's next tick, not one a whole second after START, so the clock shows the
+    // first second of the series.
+    ShownForm f = ShowForm();
+    EnterMinutes(f.form.get(), QStringLiteral("1"));
+    QSignalSpy ticks(f->Timer1, &QTimer::timeout);
+    QVERIFY(ticks.wait(1500));
+    QTest::qWait(500); // half way to the next tick
+    ClickThroughWindow(f.form.get(), f->Startknop);
+    QElapsedTimer sinceStart;
+    sinceStart.start();
+    QVERIFY(ticks.wait(1500));
+    QVERIFY2(sinceStart.elapsed() < 900, qPrintable(QString::number(sinceStart.elapsed())));
+    QCOMPARE(f->KlokVenster->text(), QStringLiteral("00:00:59"));
 }
 
 void TimedSeriesTest::resultsCountOnlyFinishedExercises_data() {
@@ -158,7 +178,7 @@ void TimedSeriesTest::resultsCountOnlyFinishedExercises() {
     }
     // Checked right but not moved on: it must not count.
     AnswerAndCheck(s.form(), lastRight);
-    QCOMPARE(s->SumRight, lastRight);
+    QCOMPARE(s.f.lesson().SumRight(), lastRight);
     QVERIFY(!s->Panel3->isVisible());
 
     s.Tick(end - s.clock->Now);
@@ -193,7 +213,7 @@ void TimedSeriesTest::unreadableFinalCheckShowsNoResults() {
     QVERIFY(message.endsWith(QStringLiteral("is not a valid floating point value")));
     QVERIFY(!s->Panel3->isVisible());
     QVERIFY(!s->Timer1->isActive());
-    QVERIFY(!s->Series.SeriesRunning);
+    QVERIFY(!s.f.lesson().SeriesRunning());
     QVERIFY(!s->Panel1->isEnabled());
     QVERIFY(!s->Kontroleer->isVisible());
     QVERIFY(!s->VolgendeOefening->isVisible());
@@ -260,7 +280,7 @@ void TimedSeriesTest::resetRestoresTheWindow() {
     QCOMPARE(s->Timer1->isActive(), !afterResults);
     s.Tick(milliseconds(1000));
     QVERIFY(!s->Timer1->isActive());
-    QVERIFY(!s->Series.SeriesRunning);
+    QVERIFY(!s.f.lesson().SeriesRunning());
     // The time of the stopped series runs out without results.
     s.Tick(milliseconds(120000));
     QVERIFY(!s->Panel3->isVisible());

@@ -95,8 +95,6 @@ private slots:
     void payable_data();
     void payable();
     void payableAtEveryTotal();
-    void addPiece_data();
-    void addPiece();
 };
 
 void TestWallet::pictures_data() {
@@ -354,39 +352,6 @@ void TestWallet::payableAtEveryTotal() {
         CheckPayable(total, exchange);
         CheckPayable(total, random);
     }
-}
-
-void TestWallet::addPiece_data() {
-    QTest::addColumn<QString>("start");
-    QTest::addColumn<QList<qint64>>("pieces");
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<qint64>("paid");
-
-    QTest::newRow("five 2 euro, one cent")
-        << "0" << QList<qint64>{Euro(2), Euro(2), Euro(2), Euro(2), Euro(2), 100} << "10,01"
-        << qint64{100100};
-    QTest::newRow("50 cent") << "20" << QList<qint64>{5000} << "20,5" << qint64{205000};
-    QTest::newRow("then 2 cent") << "20,5" << QList<qint64>{200} << "20,52" << qint64{205200};
-    QTest::newRow("500 and a cent")
-        << "0" << QList<qint64>{Euro(500), 100} << "500,01" << qint64{5000100};
-    QTest::newRow("nothing clicked") << "0" << QList<qint64>{} << "0" << qint64{0};
-    // A text that cannot be read counts as nothing assembled.
-    QTest::newRow("unreadable") << "twintig" << QList<qint64>{Euro(1)} << "1" << Euro(1);
-    QTest::newRow("empty") << "" << QList<qint64>{500} << "0,05" << qint64{500};
-}
-
-void TestWallet::addPiece() {
-    QFETCH(QString, start);
-    QFETCH(QList<qint64>, pieces);
-    QFETCH(QString, text);
-    QFETCH(qint64, paid);
-
-    std::string assembled = start.toStdString();
-    for (const qint64 value : pieces) {
-        assembled = AddPieceText(assembled, value);
-    }
-    QCOMPARE(QString::fromStdString(assembled), text);
-    QCOMPARE(PaidFromText(assembled), paid);
 }
 
 QTEST_APPLESS_MAIN(TestWallet)

@@ -11,6 +11,7 @@ class WindowTest : public QObject {
 private slots:
     void startState();
     void infoPanelLeavesTheExerciseAlone();
+    void infoPanelGivesTheFocusBack();
     void escapeAndEnterPressTheirButtonOnlyWhileShown();
     void tabVisitsOnlyTheAnswerFields();
     void stopPictureEndsTheEventLoop();
@@ -20,10 +21,11 @@ private slots:
 void WindowTest::startState() {
     // 57 + 68: the first exercise is drawn on the first activation, and only then.
     ShownForm f = ShowForm({56, 67, 0});
-    QCOMPARE(f->windowTitle(), QStringLiteral("Quorvel v.2 (Zenbo)"));
-    QCOMPARE(f->size(), QSize(922, 842));
+    QCOMPARE(f.form->windowTitle(), QStringLiteral("Quorvel v.2 (Zenbo)"));
+    QCOMPARE(f.form->size(), QSize(922, 842));
     // Centred on the screen, up to the thickness of the frame around the client area.
-    const QPoint offCentre = f->geometry().center() - f->screen()->availableGeometry().center();
+    const QPoint offCentre =
+        f.form->geometry().center() - f.form->screen()->availableGeometry().center();
     QVERIFY2(offCentre.manhattanLength() <= 40,
              qPrintable(QStringLiteral("off by %1,%2").arg(offCentre.x()).arg(offCentre.y())));
     QCOMPARE(f->Prijs[11]->text(), QStringLiteral("57"));
@@ -34,14 +36,14 @@ void WindowTest::startState() {
         visibleBoxes += f->Tot[k]->isVisible() ? 1 : 0;
     }
     QCOMPARE(visibleBoxes, 3);
-    QCOMPARE(f->ColumnWidth, Amount(136667));
+    QCOMPARE(f.form->ColumnWidth(), Amount(136667));
 
     // Leaving the window and coming back draws nothing new.
     QWidget other;
     other.show();
     other.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&other));
-    f->activateWindow();
+    f.form->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(f.form.get()));
     QCOMPARE(f->Prijs[11]->text(), QStringLiteral("57"));
 }
@@ -58,6 +60,22 @@ void WindowTest::infoPanelLeavesTheExerciseAlone() {
     QCOMPARE(f->Tot[1]->text(), QStringLiteral("5"));
     QCOMPARE(f->MaxArtikels->text(), QStringLiteral("2"));
     QCOMPARE(f->Reeksteller->text(), QStringLiteral("1"));
+}
+
+void WindowTest::infoPanelGivesTheFocusBack() {
+    // 57 + 68: after the units digit the focus waits in the tens box; the panel opened
+    // and closed there lets the next digit land in the tens, not over the units.
+    ShownForm f = ShowForm({56, 67, 0});
+    TypeKeys(f.form.get(), QStringLiteral("5"));
+    QCOMPARE(QApplication::focusWidget(), f->Tot[2]);
+    ClickThroughWindow(f.form.get(), f->Image1);
+    ClickThroughWindow(f.form.get(), f->OKKnop);
+    QVERIFY(!f->Info->isVisible());
+    QCOMPARE(QApplication::focusWidget(), f->Tot[2]);
+    TypeKeys(f.form.get(), QStringLiteral("2"));
+    QCOMPARE(f->Tot[1]->text(), QStringLiteral("5"));
+    QCOMPARE(f->Tot[2]->text(), QStringLiteral("2"));
+    QCOMPARE(QApplication::focusWidget(), f->Tot[3]);
 }
 
 void WindowTest::escapeAndEnterPressTheirButtonOnlyWhileShown() {
@@ -96,7 +114,7 @@ void WindowTest::escapeAndEnterPressTheirButtonOnlyWhileShown() {
     QCOMPARE(resets, 1);
 
     // Enter in an edit field presses the information panel's OK while it is shown.
-    f->Image1Click();
+    ClickThroughWindow(f.form.get(), f->Image1);
     QVERIFY(f->Info->isVisible());
     f->Tot[1]->setFocus();
     PressKey(f.form.get(), Qt::Key_Return);
@@ -140,7 +158,7 @@ void WindowTest::stopPictureEndsTheEventLoop() {
 
 void WindowTest::closingTheWindowEndsTheEventLoop() {
     ShownForm f = ShowForm();
-    QTimer::singleShot(0, [&] { f->close(); });
+    QTimer::singleShot(0, [&] { f.form->close(); });
     QCOMPARE(QCoreApplication::exec(), 0);
 }
 

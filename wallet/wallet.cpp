@@ -132,12 +132,3 @@ PieceCounts ComposeWallet(PieceCounts& counts, RandomSource& random) {
     FitIntoStacks(shown);
     return shown;
 }
-
-std::string AddPieceText(const std::string& current, Amount value) {
-    const Amount sum = Saturate(static_cast<__int128>(ReadNumber(current).value_or(0)) + value);
-    return FormatPlain(sum);
-}
-
-Amount PaidFromText(const std::string& text) {
-    return ReadNumber(text).value_or(0);
-}

@@ -5,7 +5,6 @@
 #include "wallet/pieces.h"
 
 #include <cstdint>
-#include <string>
 
 // The multiplier that makes the wallet's minimum content from a receipt total, as a
 // fraction so that 1,5 stays exact.
@@ -47,11 +46,3 @@ Amount WalletCapacity();
 // out exactly. The shown value is thus never below the dealt value unless every stack
 // is full.
 PieceCounts ComposeWallet(PieceCounts& counts, RandomSource& random);
-
-// The amount assembled after one more piece: `current` read as a number (a text that
-// cannot be read counts as 0), plus value, in FormatPlain.
-std::string AddPieceText(const std::string& current, Amount value);
-
-// The amount paid when the wallet is closed: the assembled text read as a number, 0
-// when it cannot be read.
-Amount PaidFromText(const std::string& text);

@@ -1,13 +1,12 @@
 #pragma once
 
-// Exercises for the sum-row and check tests. The settings are made directly on the
-// controls (the check boxes ticked and what they reveal shown, as the settings handlers
-// do) rather than by clicks, each of which would draw an exercise of its own; then one
-// new exercise is drawn with the given draws. The settings' own tests click for real.
+// Exercises for the sum-row and check tests. The settings are made on the settings bar
+// as a pupil makes them, each drawing an exercise of its own from unscripted draws; then
+// the wanted exercise is drawn with the given draws by confirming the number of addends
+// with Enter.
 
 #include "support/form_fixture.h"
 
-#include <string>
 #include <vector>
 
 struct AnswerSetup {
@@ -20,7 +19,7 @@ struct AnswerSetup {
 };
 
 // The sums the tests type, by number (a test table holds the number).
-enum SumId { Sum125, Sum1234, Sum12_50, Sum14Boxes, Sum5 };
+enum SumId { Sum125, Sum1234, Sum12_50, SumWidest, Sum5 };
 
 inline AnswerSetup SetupFor(int sum) {
     AnswerSetup s;
@@ -36,8 +35,14 @@ inline AnswerSetup SetupFor(int sum) {
         s.decimal = true;
         s.draws = {4, 0, 0, 75, 5, 0, 0, 75, 0};
         break;
-    case Sum14Boxes: // widened by hand to fourteen boxes, see FormWithSum
-        s.draws = {56, 67, 0};
+    case SumWidest: // twelve times 999999,99 = 11999999,88: the widest sum any setting gives
+        s.maxValue = QStringLiteral("999999");
+        s.addends = QStringLiteral("12");
+        s.decimal = true;
+        for (int line = 1; line <= 12; ++line) {
+            s.draws.insert(s.draws.end(), {999998, 0, 0, 99});
+        }
+        s.draws.push_back(0);
         break;
     case Sum5: // 2 + 3: one box
         s.maxValue = QStringLiteral("4");
@@ -48,19 +53,24 @@ inline AnswerSetup SetupFor(int sum) {
 }
 
 inline void Redraw(ShownForm& f, const AnswerSetup& s) {
-    f->MaxGetal->setText(s.maxValue);
-    f->MaxArtikels->setText(s.addends);
-    f->Komma->setChecked(s.decimal);
-    f->Hulpjes->setChecked(s.helps);
-    f->Hulpje->setVisible(s.helps);
-    f->Kasticket->setChecked(s.receipt);
-    f->Teruggave->setVisible(s.receipt);
-    f->Wis2->setVisible(s.receipt);
-    // Pushed only now, so that nothing the ticks above may run takes these draws.
+    if (f->MaxGetal->text() != s.maxValue) {
+        ConfirmSetting(f, f->MaxGetal, s.maxValue);
+    }
+    const std::pair<QCheckBox*, bool> ticks[] = {
+        {f->Komma, s.decimal}, {f->Hulpjes, s.helps}, {f->Kasticket, s.receipt}};
+    for (const auto& [box, wanted] : ticks) {
+        if (box->isChecked() != wanted) {
+            ClickThroughWindow(f.form.get(), box);
+        }
+    }
+    // Pushed only now, so that none of the exercises drawn above takes these draws.
     for (int d : s.draws) {
         f.random->Push(d);
     }
-    f->NewExercise();
+    ConfirmSetting(f, f->MaxArtikels, s.addends);
+    if (!f.random->Empty()) {
+        qFatal("the exercise did not take all its draws");
+    }
 }
 
 // A window showing the given sum, helps on or off.
@@ -69,19 +79,6 @@ inline ShownForm FormWithSum(int sum, bool helps = false) {
     AnswerSetup s = SetupFor(sum);
     s.helps = helps;
     Redraw(f, s);
-    if (sum == Sum14Boxes) {
-        // No setting gives a sum longer than eleven characters, but the rules of the
-        // leftmost boxes hold all the same: the row is widened by hand as a new exercise
-        // would, to 11999999988,11 with carries of 11 and 10 into its two leftmost boxes.
-        const std::string text = "11999999988,11";
-        for (int n = 1; n <= 14; ++n) {
-            f->Exercise.ExpectedChar[n] = text[14 - n];
-            f->Tot[n]->show();
-        }
-        f->Exercise.Carry[1] = 11;
-        f->Exercise.Carry[2] = 10;
-        f->ClearSumRow();
-    }
     return f;
 }
 

@@ -9,14 +9,18 @@
 
 #include <QApplication>
 #include <QTest>
+#include <QTimerEvent>
 
 #include <initializer_list>
 #include <memory>
 
 struct ShownForm {
     std::unique_ptr<TForm1> form;
-    ScriptedRandom* random = nullptr; // owned by the form
-    TForm1* operator->() const { return form.get(); }
+    ScriptedRandom* random = nullptr; // owned by the window's lesson
+    // The window's controls, by their names: f->Tot[1], f->Kontroleer.
+    const Controls* operator->() const { return &form->Ui(); }
+    // What the window's lesson holds, read-only.
+    const Lesson& lesson() const { return form->CurrentLesson(); }
 };
 
 // Creates the window with the given draws for its first exercise (and any draws after,
@@ -43,13 +47,14 @@ inline ShownForm ShowForm(std::initializer_list<int> draws = {}) {
 }
 
 // The centre of a control in window coordinates.
-inline QPoint CentreInWindow(TForm1* form, QWidget* w) {
+inline QPoint CentreInWindow(const TForm1* form, const QWidget* w) {
     return w->mapTo(form, w->rect().center());
 }
 
 // Clicks where the control stands on screen, through the window, so the click lands on
 // whatever a user would hit there (a covering panel, or nothing when hidden).
-inline void ClickThroughWindow(TForm1* form, QWidget* w, Qt::MouseButton button = Qt::LeftButton) {
+inline void ClickThroughWindow(TForm1* form, const QWidget* w,
+                               Qt::MouseButton button = Qt::LeftButton) {
     QTest::mouseClick(form->windowHandle(), button, {}, CentreInWindow(form, w));
 }
 
@@ -64,4 +69,48 @@ inline void TypeKeys(TForm1* form, const QString& text) {
 // One key through the window.
 inline void PressKey(TForm1* form, Qt::Key key, Qt::KeyboardModifiers modifiers = {}) {
     QTest::keyClick(form->windowHandle(), key, modifiers);
+}
+
+// Clicks into a settings field (which empties it), types the text and confirms it with
+// Enter, which draws a new exercise and starts a new series.
+inline void ConfirmSetting(const ShownForm& f, EditBox* field, const QString& text) {
+    ClickThroughWindow(f.form.get(), field);
+    TypeKeys(f.form.get(), text);
+    PressKey(f.form.get(), Qt::Key_Return);
+}
+
+// A new exercise from the settings as they stand, as Enter in the number of addends
+// draws one; the series starts again.
+inline void DrawAnew(const ShownForm& f) {
+    ConfirmSetting(f, f->MaxArtikels, f->MaxArtikels->text());
+}
+
+// Types the right sum into the row, units first, from Tot1 on.
+inline void TypeRightSum(const ShownForm& f) {
+    const ExerciseState& ex = f.lesson().Exercise();
+    for (int n = 1; n <= 14 && ex.ExpectedChar[n] != ' '; ++n) {
+        TypeKeys(f.form.get(), QString(QLatin1Char(ex.ExpectedChar[n])));
+    }
+}
+
+// Answers the exercise on screen rightly (in the receipt mode the change too), checks it
+// and moves on to the next exercise, drawn from whatever draws come next.
+inline void AnswerRightAndMoveOn(const ShownForm& f) {
+    TypeRightSum(f);
+    if (f->Kasticket->isChecked()) {
+        ClickThroughWindow(f.form.get(), f->Teruggave);
+        TypeKeys(f.form.get(), QString::fromStdString(FormatPlain(f.lesson().Exercise().Change)));
+    }
+    ClickThroughWindow(f.form.get(), f->Kontroleer);
+    ClickThroughWindow(f.form.get(), f->VolgendeOefening);
+}
+
+// One tick of the window's one-second timer, delivered as the timer delivers it, without
+// waiting for it.
+inline void TickTimer(const ShownForm& f) {
+    QTimer* timer = f->Timer1;
+    if (timer->isActive()) {
+        QTimerEvent tick(timer->timerId());
+        QCoreApplication::sendEvent(timer, &tick);
+    }
 }

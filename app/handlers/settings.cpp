@@ -1,8 +1,8 @@
 // The settings bar: the three numeric fields with their checks, the five check boxes,
 // and the controls that come and go with the receipt mode.
 
-#include "app/form.h"
 #include "engine/settings.h"
+#include "app/form.h"
 
 namespace {
 
@@ -47,12 +47,12 @@ void TForm1::ConnectSettings() {
 
 TForm1::SettingMemory& TForm1::MemoryOf(EditBox* field) {
     if (field == MaxArtikels) {
-        return MaxArtikelsMemory;
+        return maxArtikelsMemory_;
     }
     if (field == MaxGetal) {
-        return MaxGetalMemory;
+        return maxGetalMemory_;
     }
-    return TimerMinutenMemory;
+    return timerMinutenMemory_;
 }
 
 bool TForm1::IsValidSetting(EditBox* field, const QString& text) const {
@@ -108,7 +108,7 @@ void TForm1::MaxArtikelsClick(EditBox* field) {
 void TForm1::MaxArtikelsEnter() {
     // Shared by MaxArtikels and MaxGetal; either way it is the number of addends that is
     // recorded.
-    MaxArtikelsMemory.PreviousValue = MaxArtikels->text();
+    maxArtikelsMemory_.PreviousValue = MaxArtikels->text();
     VolgendeOefening->hide();
 }
 
@@ -144,7 +144,7 @@ void TForm1::MaxArtikelsExit() {
         return;
     }
     RememberSettledText(MaxArtikels);
-    if (MaxArtikels->text() == MaxArtikelsMemory.PreviousValue) {
+    if (MaxArtikels->text() == maxArtikelsMemory_.PreviousValue) {
         return;
     }
     NewExerciseAfterLeaving(MaxArtikels);
@@ -157,7 +157,7 @@ void TForm1::MaxGetalExit() {
         return;
     }
     RememberSettledText(MaxGetal);
-    if (MaxGetal->text() != MaxGetalMemory.PreviousValue) {
+    if (MaxGetal->text() != maxGetalMemory_.PreviousValue) {
         NewExerciseAfterLeaving(MaxGetal);
     }
 }

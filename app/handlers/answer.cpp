@@ -12,18 +12,8 @@ bool Shown(const QWidget* w) {
     return !w->isHidden();
 }
 
-// The first "." of the text becomes ","; later ones stay.
-QString FirstPointToComma(QString text) {
-    if (const qsizetype i = text.indexOf(QLatin1Char('.')); i >= 0) {
-        text[i] = QLatin1Char(',');
-    }
-    return text;
-}
-
-void SetBackgrounds(TForm1& form, const QColor& colour) {
-    for (int n = 1; n <= 14; ++n) {
-        look::SetFieldColor(form.Tot[n], colour);
-    }
+QString Q(const std::string& s) {
+    return QString::fromStdString(s);
 }
 
 void SetTextColour(QLineEdit* box, const QColor& colour) {
@@ -77,7 +67,8 @@ void TForm1::Tot1Change(int n) {
         }
     }
     SetTextColour(box, look::Black);
-    if (Hulpjes->isChecked() && box->text() != QString(QLatin1Char(Exercise.ExpectedChar[n]))) {
+    if (Hulpjes->isChecked() &&
+        box->text() != QString(QLatin1Char(lesson_.Exercise().ExpectedChar[n]))) {
         SetTextColour(box, look::Red);
     }
 }
@@ -95,8 +86,17 @@ void TForm1::FocusUnitsBox() {
     }
 }
 
+void TForm1::SetJudgementColours(const QColor& sum, const QColor& change) {
+    for (int n = 1; n <= 14; ++n) {
+        look::SetFieldColor(Tot[n], sum);
+    }
+    look::SetFieldColor(Teruggave, change);
+}
+
 void TForm1::ClearSumRow() {
-    SetBackgrounds(*this, look::White);
+    for (int n = 1; n <= 14; ++n) {
+        look::SetFieldColor(Tot[n], look::White);
+    }
     // Each assignment runs the box's change rule: "0" is accepted, the blank refused and
     // so removed again.
     Tot[1]->setText(QStringLiteral("0"));
@@ -108,14 +108,13 @@ void TForm1::ClearSumRow() {
 }
 
 void TForm1::ShowPoints() {
-    Label6->setText(QString::number(Points));
-    Label8->setText(QString::number(MaxPoints));
+    Label6->setText(QString::number(lesson_.Points()));
+    Label8->setText(QString::number(lesson_.ExerciseNumber()));
 }
 
 void TForm1::ResetSeries() {
-    Reeksteller->SetCaption(QStringLiteral("1"));
-    Points = 0;
-    MaxPoints = 1;
+    lesson_.ResetSeries();
+    Reeksteller->SetCaption(QString::number(lesson_.ExerciseNumber()));
     ShowPoints();
 }
 
@@ -157,8 +156,8 @@ void TForm1::Tot1Enter(int n) {
     if (!Hulpjes->isChecked()) {
         return;
     }
-    Hulpje->move(CarryLabelLeft(Prijs[12]->x(), ColumnWidth, n), Hulpje->y());
-    const int carry = CarryIntoBox(Exercise.Carry, n, Komma->isChecked());
+    Hulpje->move(CarryLabelLeft(Prijs[12]->x(), columnWidth_, n), Hulpje->y());
+    const int carry = CarryIntoBox(lesson_.Exercise().Carry, n, Komma->isChecked());
     Hulpje->setText(carry == 0 ? QString() : QString::number(carry));
 }
 
@@ -183,7 +182,7 @@ void TForm1::TeruggaveKeyDown(int key) {
 }
 
 void TForm1::TeruggaveExit() {
-    Teruggave->setText(FirstPointToComma(Teruggave->text()));
+    Teruggave->setText(Q(FirstPointToComma(Teruggave->text().toStdString())));
 }
 
 void TForm1::Wis2Click() {
@@ -194,30 +193,27 @@ void TForm1::Wis2Click() {
 }
 
 bool TForm1::CheckAnswer() {
-    // Boxes that are hidden or left blank count as "0"; a box gives its first character.
-    QString typed(14, QLatin1Char('0'));
+    SumBoxTexts boxes;
     for (int n = 1; n <= 14; ++n) {
-        const QString text = Tot[n]->text();
-        if (Shown(Tot[n]) && !text.isEmpty() && text != QStringLiteral(" ")) {
-            typed[14 - n] = text[0];
+        if (Shown(Tot[n])) {
+            boxes[static_cast<std::size_t>(n)] = Tot[n]->text().toStdString();
         }
     }
-    const std::optional<Amount> sum = ReadNumber(typed.toStdString());
-    if (!sum) {
+    const bool receipt = Kasticket->isChecked();
+    const Judgement j = lesson_.Check(boxes, receipt, Teruggave->text().toStdString());
+    if (!j.Readable) {
         QMessageBox::critical(
             this, windowTitle(),
-            QStringLiteral("'%1' is not a valid floating point value").arg(typed));
+            QStringLiteral("'%1' is not a valid floating point value").arg(Q(j.Typed)));
         return false;
     }
-    SumRight = *sum == Exercise.Total;
-    SetBackgrounds(*this, SumRight ? look::Green : look::Red);
-
-    if (Kasticket->isChecked()) {
-        Teruggave->setText(FirstPointToComma(Teruggave->text()));
-        // An unreadable change, a value too large for an amount included, is a wrong one.
-        const std::optional<Amount> change = ReadNumber(Teruggave->text().toStdString());
-        ChangeRight = change && *change == Exercise.Change;
-        look::SetFieldColor(Teruggave, ChangeRight ? look::Green : look::Red);
+    const QColor sum = j.SumRight ? look::Green : look::Red;
+    for (int n = 1; n <= 14; ++n) {
+        look::SetFieldColor(Tot[n], sum);
+    }
+    if (j.ChangeRight) {
+        Teruggave->setText(Q(j.ChangeText));
+        look::SetFieldColor(Teruggave, *j.ChangeRight ? look::Green : look::Red);
     }
     VolgendeOefening->show();
     return true;
@@ -228,20 +224,15 @@ void TForm1::KontroleerMouseDown(Qt::MouseButton) {
 }
 
 void TForm1::KontroleerMouseUp(Qt::MouseButton) {
-    SetBackgrounds(*this, look::White);
-    look::SetFieldColor(Teruggave, look::White);
+    SetJudgementColours(look::White, look::White);
     FocusUnitsBox();
 }
 
 void TForm1::VolgendeOefeningClick() {
-    SetBackgrounds(*this, look::White);
-    look::SetFieldColor(Teruggave, look::White);
-    const bool point = Kasticket->isChecked() ? SumRight && ChangeRight : SumRight;
-    if (point) {
-        ++Points;
+    SetJudgementColours(look::White, look::White);
+    if (lesson_.MoveOn(Kasticket->isChecked())) {
         ShowPoints();
     }
-    Reeksteller->SetCaption(QString::number(Reeksteller->text().toInt() + 1));
-    ++MaxPoints;
+    Reeksteller->SetCaption(QString::number(lesson_.ExerciseNumber()));
     NewExercise();
 }

@@ -5,6 +5,7 @@
 
 #include <QMouseEvent>
 
+#include <functional>
 #include <initializer_list>
 
 namespace {
@@ -20,19 +21,20 @@ bool IsControl(const QWidget* w) {
 // itself sees it, and lets the widget have it unchanged.
 class MoveWatcher : public QObject {
 public:
-    explicit MoveWatcher(TForm1* form) : QObject(form), form_(form) {}
+    using Moved = std::function<void(QWidget*, QPoint)>;
+    MoveWatcher(QObject* parent, Moved moved) : QObject(parent), moved_(std::move(moved)) {}
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
         if (event->type() == QEvent::MouseMove && watched->isWidgetType()) {
-            form_->HelpPointerMoved(static_cast<QWidget*>(watched),
-                                    static_cast<QMouseEvent*>(event)->position().toPoint());
+            moved_(static_cast<QWidget*>(watched),
+                   static_cast<QMouseEvent*>(event)->position().toPoint());
         }
         return false;
     }
 
 private:
-    TForm1* form_;
+    Moved moved_;
 };
 
 } // namespace
@@ -40,7 +42,7 @@ private:
 void TForm1::ConnectHelp() {
     const auto serve = [this](HelpHandler handler, std::initializer_list<QWidget*> controls) {
         for (QWidget* w : controls) {
-            HelpHandlers.insert(w, handler);
+            helpHandlers_.insert(w, handler);
         }
     };
     serve(HelpHandler::InstellingenMouseMove, {this, Panel1, Instellingen, groep2, Panel2});
@@ -87,7 +89,7 @@ void TForm1::ConnectHelp() {
     }
 
     // A screen reader gives the same explanation as the box.
-    for (auto it = HelpHandlers.cbegin(); it != HelpHandlers.cend(); ++it) {
+    for (auto it = helpHandlers_.cbegin(); it != helpHandlers_.cend(); ++it) {
         const QString text = HelpText(it.value());
         if (!text.isEmpty()) {
             it.key()->setAccessibleDescription(HelpDisplayText(text));
@@ -96,7 +98,8 @@ void TForm1::ConnectHelp() {
 
     // Qt tells a widget of movements without a pressed button only with mouse tracking
     // on; every widget takes them, so none passes its movements on to its container.
-    auto* watcher = new MoveWatcher(this);
+    auto* watcher =
+        new MoveWatcher(this, [this](QWidget* w, QPoint at) { HelpPointerMoved(w, at); });
     QList<QWidget*> widgets = findChildren<QWidget*>();
     widgets.append(this);
     for (QWidget* w : widgets) {
@@ -125,8 +128,8 @@ void TForm1::HelpPointerMoved(QWidget* receiver, QPoint at) {
     while (control != this && !IsControl(control)) {
         control = control->parentWidget();
     }
-    const auto handler = HelpHandlers.constFind(control);
-    if (handler != HelpHandlers.cend()) {
+    const auto handler = helpHandlers_.constFind(control);
+    if (handler != helpHandlers_.cend()) {
         HelpMouseMove(*handler);
     }
 }

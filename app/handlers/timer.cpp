@@ -1,13 +1,11 @@
+// The timed series on the window: START, the countdown, the results and RESET.
+
 #include "app/form.h"
 #include "engine/settings.h"
 
 void TForm1::ConnectTimer() {
     connect(Startknop, &QPushButton::clicked, this, &TForm1::StartknopClick);
     connect(OKKnop1, &QPushButton::clicked, this, &TForm1::OKKnop1Click);
-}
-
-void TForm1::SetSeriesClock(std::unique_ptr<SeriesClock> clock) {
-    SeriesTime = std::move(clock);
 }
 
 void TForm1::StartknopClick() {
@@ -23,10 +21,14 @@ void TForm1::StartknopClick() {
     KlokVenster->setText(QStringLiteral("00:00:00"));
     // The end lies on the monotonic time line: a wall clock set forward or back while
     // the series runs (daylight saving, a time sync) must not shorten or lengthen it.
-    StartSeries(Series, *SeriesTime, *minutes);
+    lesson_.StartSeries(*minutes);
     Startknop->hide();
     KlokVenster->show();
-    Timer1->start();
+    // The tick that runs since start-up counts on; restarting it would put the first
+    // tick a whole second after START and skip the first second of the countdown.
+    if (!Timer1->isActive()) {
+        Timer1->start();
+    }
     OKKnop1->show();
     Instellingen->setEnabled(false);
 }
@@ -36,25 +38,24 @@ void TForm1::Timer1Timer() {
 }
 
 void TForm1::TimerTick() {
-    if (!Series.SeriesRunning) {
-        return;
-    }
-    // RESET hides the clock but leaves the timer to be stopped here.
-    if (KlokVenster->isHidden()) {
+    const Lesson::Tick tick = lesson_.OnTick();
+    switch (tick.Kind) {
+    case Lesson::TickKind::Idle:
+        break;
+    case Lesson::TickKind::Cancelled:
+        // RESET ended the series and left the timer to be stopped here.
         Timer1->stop();
-        Series.SeriesRunning = false;
-        return;
-    }
-    const SeriesTick tick = TickSeries(Series, *SeriesTime);
-    if (tick.Kind == SeriesTickKind::Ended) {
+        break;
+    case Lesson::TickKind::Ended:
         EndSeries();
-    } else if (tick.Kind == SeriesTickKind::Running) {
-        KlokVenster->setText(QString::fromStdString(ClockText(tick.Remaining)));
+        break;
+    case Lesson::TickKind::Running:
+        KlokVenster->setText(QString::fromStdString(tick.ClockText));
+        break;
     }
 }
 
 void TForm1::EndSeries() {
-    Series.SeriesRunning = false;
     Timer1->stop();
     Panel1->setEnabled(false);
     Kontroleer->hide();
@@ -66,9 +67,7 @@ void TForm1::EndSeries() {
     if (!CheckAnswer()) {
         return;
     }
-    // MaxPoints counted the exercise in progress; the results count finished ones only.
-    --MaxPoints;
-    const SeriesResultTexts results = ResultTexts(Points, MaxPoints);
+    const SeriesResultTexts results = lesson_.Results();
     Label48->SetCaption(QString::fromStdString(results.Points));
     Label49->SetCaption(QString::fromStdString(results.Made));
     Label51->setText(QString::fromStdString(results.Percentage));
@@ -77,6 +76,7 @@ void TForm1::EndSeries() {
 }
 
 void TForm1::OKKnop1Click() {
+    lesson_.CancelSeries();
     Panel1->setEnabled(true);
     Kontroleer->show();
     KlokVenster->hide();

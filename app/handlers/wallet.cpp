@@ -3,9 +3,7 @@
 
 #include "app/form.h"
 #include "wallet/pieces.h"
-#include "wallet/wallet.h"
 
-#include <QApplication>
 #include <QKeyEvent>
 
 namespace {
@@ -33,6 +31,10 @@ std::size_t At(int i) {
     return static_cast<std::size_t>(i);
 }
 
+QString AmountText(Amount a) {
+    return QString::fromStdString(FormatPlain(a));
+}
+
 } // namespace
 
 void TForm1::ConnectWallet() {
@@ -54,14 +56,12 @@ void TForm1::ConnectWallet() {
     }
 }
 
-void TForm1::PrepareWallet(const std::string& totalText, Amount total) {
+void TForm1::PrepareWallet() {
     if (!Geldbeugel->isChecked()) {
         return;
     }
-    Label3->setText(QString::fromStdString(totalText));
-    Geldteller->setText(QStringLiteral("0"));
-    WalletValue = WalletValueFor(total);
-    BaseCounts = SplitWallet(WalletValue);
+    Label3->setText(QString::fromStdString(lesson_.TotalText()));
+    Geldteller->setText(AmountText(lesson_.Assembled()));
 }
 
 void TForm1::GeldClick() {
@@ -71,35 +71,29 @@ void TForm1::GeldClick() {
     // that happens now, before the dealing, so the wallet is dealt for the exercise it
     // shows.
     Portemonnee->setFocus(Qt::OtherFocusReason);
-    WalletCounts = BaseCounts;
     ComposeWallet();
     // A new exercise made just now leaves the focus in the sum row; take it back.
     Portemonnee->setFocus(Qt::OtherFocusReason);
 }
 
 void TForm1::ComposeWallet() {
-    const PieceCounts shown = ::ComposeWallet(WalletCounts, Random());
+    const PieceCounts& shown = lesson_.DealWallet();
     for (int s = 0; s < DenominationCount; ++s) {
         for (int n = 1; n <= PieceTable[At(s)].StackSize; ++n) {
             Pieces[At(s)][At(n)]->setVisible(n <= shown[At(s)]);
         }
     }
-    Geldteller->setText(QStringLiteral("0"));
-}
-
-void TForm1::AddPiece(Amount value) {
-    Geldteller->setText(
-        QString::fromStdString(AddPieceText(Geldteller->text().toStdString(), value)));
+    Geldteller->setText(AmountText(lesson_.Assembled()));
 }
 
 void TForm1::Briefje500n1Click(int stack, int place) {
     Picture* piece = Pieces[At(stack)][At(place)];
     // A piece already taken out is no longer in the wallet and pays nothing.
-    if (piece->isHidden()) {
+    if (piece->isHidden() || !lesson_.TakePiece(stack)) {
         return;
     }
     piece->hide();
-    AddPiece(PieceTable[At(stack)].Value);
+    Geldteller->setText(AmountText(lesson_.Assembled()));
 }
 
 void TForm1::PortemonneeSluitenClick() {
@@ -107,12 +101,10 @@ void TForm1::PortemonneeSluitenClick() {
     // wallet with the focus in it would first pass it to a sum box.
     Teruggave->setFocus(Qt::OtherFocusReason);
     Portemonnee->hide();
-    Exercise.Paid = PaidFromText(Geldteller->text().toStdString());
-    Exercise.Change = Exercise.Paid - Exercise.Total;
-    Betaald->setText(QString::fromStdString(FormatPlain(Exercise.Paid)));
+    lesson_.ClosePayment();
+    Betaald->setText(AmountText(lesson_.Exercise().Paid));
 }
 
 void TForm1::PortemonneeResetClick() {
-    WalletCounts = BaseCounts;
     ComposeWallet();
 }

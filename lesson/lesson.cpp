@@ -1,0 +1,133 @@
+#include "lesson/lesson.h"
+
+#include "wallet/wallet.h"
+
+Lesson::Lesson(std::unique_ptr<RandomSource> random, std::unique_ptr<SeriesClock> clock)
+    : random_(std::move(random)), clock_(std::move(clock)), catalogue_(MakeCatalogue()) {
+    exercise_.ExpectedChar.fill(' ');
+}
+
+Lesson::~Lesson() = default;
+
+void Lesson::SetRandomSource(std::unique_ptr<RandomSource> random) {
+    random_ = std::move(random);
+}
+
+void Lesson::SetSeriesClock(std::unique_ptr<SeriesClock> clock) {
+    clock_ = std::move(clock);
+}
+
+void Lesson::Reseed() {
+    random_->Reseed();
+}
+
+void Lesson::NewExercise(const LessonSettings& settings) {
+    const AddendSettings& s = settings.Addends;
+    DrawAddends(exercise_, s, catalogue_, *random_);
+    firstLine_ = ::FirstLineInUse(s.N);
+
+    // Until the pupil pays from the wallet, the change is judged against what the
+    // receipt shows as paid (nothing yet), never against an earlier payment.
+    exercise_.Paid =
+        settings.PayFromWallet ? Amount{0} : ChoosePaid(exercise_.Total, s.Max100, *random_);
+    exercise_.Change = exercise_.Paid - exercise_.Total;
+
+    totalText_ = ::TotalText(exercise_.Total, s.Decimal);
+    FillExpectedChars(exercise_, totalText_);
+    ComputeDigitsAndCarries(exercise_, s.N, s.Decimal);
+
+    assembled_ = 0;
+    if (settings.PayFromWallet) {
+        walletValue_ = WalletValueFor(exercise_.Total);
+        baseCounts_ = SplitWallet(walletValue_);
+    }
+}
+
+Judgement Lesson::Check(const SumBoxTexts& boxes, bool receipt, const std::string& change) {
+    Judgement j;
+    j.Typed = AssembleSum(boxes);
+    const std::optional<Amount> sum = ReadNumber(j.Typed);
+    if (!sum) {
+        return j;
+    }
+    j.Readable = true;
+    sumRight_ = *sum == exercise_.Total;
+    j.SumRight = sumRight_;
+    if (receipt) {
+        j.ChangeText = FirstPointToComma(change);
+        // An unreadable change, a value too large for an amount included, is a wrong one.
+        const std::optional<Amount> typed = ReadNumber(j.ChangeText);
+        changeRight_ = typed && *typed == exercise_.Change;
+        j.ChangeRight = changeRight_;
+    }
+    return j;
+}
+
+bool Lesson::MoveOn(bool receipt) {
+    const bool point = receipt ? sumRight_ && changeRight_ : sumRight_;
+    if (point) {
+        ++points_;
+    }
+    ++exerciseNumber_;
+    return point;
+}
+
+void Lesson::ResetSeries() {
+    points_ = 0;
+    exerciseNumber_ = 1;
+}
+
+const PieceCounts& Lesson::DealWallet() {
+    dealtCounts_ = baseCounts_;
+    inWallet_ = ::ComposeWallet(dealtCounts_, *random_);
+    assembled_ = 0;
+    return inWallet_;
+}
+
+bool Lesson::TakePiece(int stack) {
+    if (stack < 0 || stack >= DenominationCount) {
+        return false;
+    }
+    int& left = inWallet_[static_cast<std::size_t>(stack)];
+    if (left <= 0) {
+        return false;
+    }
+    --left;
+    // The wallet holds at most a few thousand euros: no sum of its pieces overflows.
+    assembled_ += PieceTable[static_cast<std::size_t>(stack)].Value;
+    return true;
+}
+
+void Lesson::ClosePayment() {
+    exercise_.Paid = assembled_;
+    exercise_.Change = exercise_.Paid - exercise_.Total;
+}
+
+void Lesson::StartSeries(int minutes) {
+    ::StartSeries(series_, *clock_, minutes);
+    cancelled_ = false;
+}
+
+void Lesson::CancelSeries() {
+    cancelled_ = series_.SeriesRunning;
+}
+
+Lesson::Tick Lesson::OnTick() {
+    if (!series_.SeriesRunning) {
+        return {};
+    }
+    if (cancelled_) {
+        series_.SeriesRunning = false;
+        cancelled_ = false;
+        return {TickKind::Cancelled, {}};
+    }
+    const SeriesTick tick = TickSeries(series_, *clock_);
+    if (tick.Kind == SeriesTickKind::Ended) {
+        return {TickKind::Ended, {}};
+    }
+    return {TickKind::Running, ClockText(tick.Remaining)};
+}
+
+SeriesResultTexts Lesson::Results() const {
+    return ResultTexts(points_, exerciseNumber_ - 1);
+}

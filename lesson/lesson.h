@@ -1,0 +1,132 @@
+#pragma once
+
+#include "answer/answer.h"
+#include "engine/amount.h"
+#include "engine/catalogue.h"
+#include "engine/exercise.h"
+#include "engine/random.h"
+#include "timer/series.h"
+#include "wallet/pieces.h"
+
+#include <memory>
+#include <optional>
+#include <string>
+
+// What a new exercise is drawn from: the settings bar as the pupil left it.
+struct LessonSettings {
+    AddendSettings Addends;
+    // The wallet option's mark. It counts even while its box is hidden in the classic
+    // mode: the paid amount is then left to the wallet and no draw is made for it.
+    bool PayFromWallet = false;
+};
+
+// The outcome of one check.
+struct Judgement {
+    bool Readable = false; // false: the sum row is no number, and nothing was judged
+    std::string Typed;     // the fourteen characters read from the sum row
+    bool SumRight = false;
+    // Judged in the receipt mode only; the change text as the field must show it (its
+    // first full stop made a comma).
+    std::optional<bool> ChangeRight;
+    std::string ChangeText;
+};
+
+// The one lesson a pupil works through: the exercise on screen and everything it is
+// judged against, the series and its counters, the wallet and the timed series. It
+// owns the random source and the series clock, so every draw and every reading of the
+// time goes through here, in a fixed order that tests script.
+class Lesson {
+public:
+    Lesson(std::unique_ptr<RandomSource> random, std::unique_ptr<SeriesClock> clock);
+    ~Lesson();
+
+    // Tests script the draws and the time; production code keeps the defaults.
+    void SetRandomSource(std::unique_ptr<RandomSource> random);
+    void SetSeriesClock(std::unique_ptr<SeriesClock> clock);
+    // Seeds the random source again from its clock, as the program does at start.
+    void Reseed();
+
+    // ------------------------------------------------------------------ exercises
+    // Draws the addends, then (unless the wallet pays) the amount paid, and works out
+    // the change, the sum row's expected characters, the carries and, with the wallet,
+    // what the wallet is dealt from. The assembled amount starts again at 0.
+    void NewExercise(const LessonSettings& settings);
+    const ExerciseState& Exercise() const { return exercise_; }
+    // The total as the sum row must hold it, blanks on the left up to 14 characters.
+    const std::string& TotalText() const { return totalText_; }
+    // The top line of the exercise; lines from here to 12 hold addends.
+    int FirstLineInUse() const { return firstLine_; }
+    const Catalogue& Articles() const { return catalogue_; }
+
+    // ---------------------------------------------------------------- the check
+    // Judges the sum row (box texts 1..14, a hidden box given as an empty text) and, in
+    // the receipt mode, the change text. An unreadable sum row changes nothing.
+    Judgement Check(const SumBoxTexts& boxes, bool receipt, const std::string& change);
+    bool SumRight() const { return sumRight_; }
+    bool ChangeRight() const { return changeRight_; }
+
+    // ------------------------------------------------------------------ the series
+    // Moving on: the last check becomes a point or not and the exercise number grows.
+    // Returns whether a point was given. The next exercise is drawn separately.
+    bool MoveOn(bool receipt);
+    // Exercise 1 of a new series, no points.
+    void ResetSeries();
+    int Points() const { return points_; }
+    // The number of the exercise in progress, which is also the most points the series
+    // can have reached with it.
+    int ExerciseNumber() const { return exerciseNumber_; }
+
+    // ------------------------------------------------------------------- the wallet
+    // Deals the wallet anew from the split of this exercise: how many pieces every stack
+    // shows, from place 1 up. Nothing is assembled yet.
+    const PieceCounts& DealWallet();
+    // Takes one piece of the stack out of the wallet and adds it to the amount
+    // assembled; false when the stack has no piece left.
+    bool TakePiece(int stack);
+    // Pays what was assembled: the paid amount and the change follow from it.
+    void ClosePayment();
+    Amount WalletValue() const { return walletValue_; }
+    const PieceCounts& BaseCounts() const { return baseCounts_; }
+    const PieceCounts& InWallet() const { return inWallet_; }
+    Amount Assembled() const { return assembled_; }
+
+    // -------------------------------------------------------------- timed series
+    void StartSeries(int minutes);
+    // RESET during a series: the next tick stops it.
+    void CancelSeries();
+    enum class TickKind { Idle, Cancelled, Ended, Running };
+    struct Tick {
+        TickKind Kind = TickKind::Idle;
+        std::string ClockText; // the time left, for Running
+    };
+    // The once-a-second look at the clock.
+    Tick OnTick();
+    bool SeriesRunning() const { return series_.SeriesRunning; }
+    // The results of the series that has just ended: the exercise in progress does not
+    // count.
+    SeriesResultTexts Results() const;
+
+private:
+    std::unique_ptr<RandomSource> random_;
+    std::unique_ptr<SeriesClock> clock_;
+    Catalogue catalogue_;
+    ExerciseState exercise_;
+    std::string totalText_;
+    int firstLine_ = 11;
+
+    int points_ = 0;
+    int exerciseNumber_ = 1;
+    bool sumRight_ = false;
+    bool changeRight_ = false;
+
+    // What the wallet's minimum content is split from, that split for the exercise on
+    // screen, the copy one dealing adjusts, and what the wallet still holds.
+    Amount walletValue_ = 0;
+    PieceCounts baseCounts_{};
+    PieceCounts dealtCounts_{};
+    PieceCounts inWallet_{};
+    Amount assembled_ = 0;
+
+    TimedSeries series_;
+    bool cancelled_ = false;
+};

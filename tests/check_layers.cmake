@@ -1,0 +1,50 @@
+cmake_minimum_required(VERSION 3.25)
+
+# Folders are layers: a Qt-free library includes nothing from Qt or the window, and only
+# the libraries below it. Run as `cmake -DSOURCE_DIR=<root> -P check_layers.cmake`; it
+# fails naming every include that crosses a layer.
+#
+#   lesson                  the lesson: owns the state, applies the rules
+#     answer timer wallet   the rules of the sum row, the timed series, the wallet
+#       engine              amounts, numbers, random source, exercises, catalogue
+#
+# The window (app/) stands above them all and may include any of them; nothing below
+# includes it.
+
+set(allowed_engine engine)
+set(allowed_answer engine answer)
+set(allowed_timer engine timer)
+set(allowed_wallet engine wallet)
+set(allowed_lesson engine answer timer wallet lesson)
+
+set(violations "")
+foreach(folder engine answer timer wallet lesson)
+    file(GLOB sources ${SOURCE_DIR}/${folder}/*.h ${SOURCE_DIR}/${folder}/*.cpp)
+    foreach(source ${sources})
+        file(STRINGS ${source} includes REGEX "^[ \t]*#[ \t]*include")
+        foreach(line ${includes})
+            string(REGEX REPLACE "^[ \t]*#[ \t]*include[ \t]*" "" target "${line}")
+            set(bad "")
+            if(target MATCHES "^<(Q|qt)")
+                set(bad "a Qt header")
+            elseif(target MATCHES "^\"([^/\"]+)/")
+                set(layer ${CMAKE_MATCH_1})
+                if(NOT layer IN_LIST allowed_${folder})
+                    set(bad "the ${layer} layer")
+                endif()
+            elseif(target MATCHES "^\"")
+                set(bad "a header outside the layer folders")
+            endif()
+            if(bad)
+                file(RELATIVE_PATH where ${SOURCE_DIR} ${source})
+                list(APPEND violations "${where} includes ${bad}: ${target}")
+            endif()
+        endforeach()
+    endforeach()
+endforeach()
+
+if(violations)
+    list(JOIN violations "\n  " text)
+    message(FATAL_ERROR "Includes that cross the layers:\n  ${text}")
+endif()
+message(STATUS "Layers respected")

@@ -1,0 +1,277 @@
+// The lesson without a window: scoring, the series count, paying from the wallet, the
+// lines in use and the timed series, with scripted draws and a scripted clock.
+
+#include "lesson/lesson.h"
+#include "support/scripted_clock.h"
+#include "support/scripted_random.h"
+
+#include <QtTest>
+
+using std::chrono::milliseconds;
+
+namespace {
+
+struct TestLesson {
+    ScriptedRandom* random = nullptr;
+    ScriptedClock* clock = nullptr;
+    std::unique_ptr<Lesson> lesson;
+    Lesson* operator->() const { return lesson.get(); }
+};
+
+TestLesson MakeLesson() {
+    TestLesson t;
+    auto random = std::make_unique<ScriptedRandom>();
+    auto clock = std::make_unique<ScriptedClock>();
+    t.random = random.get();
+    t.clock = clock.get();
+    t.lesson = std::make_unique<Lesson>(std::move(random), std::move(clock));
+    return t;
+}
+
+LessonSettings Classic(int n = 2, bool wallet = false) {
+    LessonSettings s;
+    s.Addends.N = n;
+    s.PayFromWallet = wallet;
+    return s;
+}
+
+// 57 + 68 = 125; the paid amount is 130 (the flip keeps it), so the change is 5.
+void Draw125(TestLesson& t, bool wallet = false) {
+    t.random->Push({56, 67});
+    if (!wallet) {
+        t.random->Push(0);
+    }
+    t.lesson->NewExercise(Classic(2, wallet));
+    QVERIFY(t.random->Empty());
+}
+
+// The sum row as typed from the units on ("521" is 125); every other box hidden.
+SumBoxTexts Row(const QString& fromUnits) {
+    SumBoxTexts boxes;
+    for (int n = 1; n <= fromUnits.size(); ++n) {
+        boxes[static_cast<std::size_t>(n)] = QString(fromUnits[n - 1]).toStdString();
+    }
+    return boxes;
+}
+
+} // namespace
+
+class LessonTest : public QObject {
+    Q_OBJECT
+private slots:
+    void scoring_data();
+    void scoring();
+    void unreadableSumChangesNothing();
+    void seriesCount();
+    void linesInUse_data();
+    void linesInUse();
+    void paidAndChange_data();
+    void paidAndChange();
+    void aNewExerciseOwesItsWholeTotal();
+    void timedSeries();
+    void resetDuringASeriesStopsItAtTheNextTick();
+};
+
+void LessonTest::scoring_data() {
+    QTest::addColumn<bool>("receipt");
+    QTest::addColumn<QString>("sum");    // from the units on
+    QTest::addColumn<QString>("change"); // typed into the change field
+    QTest::addColumn<bool>("sumRight");
+    QTest::addColumn<int>("changeRight"); // -1: not judged
+    QTest::addColumn<bool>("point");
+
+    QTest::newRow("classic right") << false << "521" << "" << true << -1 << true;
+    QTest::newRow("classic wrong") << false << "0" << "" << false << -1 << false;
+    QTest::newRow("same value in other boxes") << false << "5210" << "" << true << -1 << true;
+    QTest::newRow("receipt both right") << true << "521" << "5" << true << 1 << true;
+    QTest::newRow("receipt change wrong") << true << "521" << "6" << true << 0 << false;
+    QTest::newRow("receipt sum wrong") << true << "0" << "5" << false << 1 << false;
+    QTest::newRow("full stop in the change") << true << "521" << "5.0" << true << 1 << true;
+    QTest::newRow("empty change") << true << "521" << "" << true << 0 << false;
+    QTest::newRow("change too large") << true << "521" << "1e30" << true << 0 << false;
+}
+
+void LessonTest::scoring() {
+    QFETCH(bool, receipt);
+    QFETCH(QString, sum);
+    QFETCH(QString, change);
+    QFETCH(bool, sumRight);
+    QFETCH(int, changeRight);
+    QFETCH(bool, point);
+
+    TestLesson t = MakeLesson();
+    Draw125(t);
+    const Judgement j = t->Check(Row(sum), receipt, change.toStdString());
+    QVERIFY(j.Readable);
+    QCOMPARE(j.SumRight, sumRight);
+    QCOMPARE(j.ChangeRight.has_value(), changeRight >= 0);
+    if (j.ChangeRight) {
+        QCOMPARE(*j.ChangeRight, changeRight == 1);
+        QVERIFY(j.ChangeText.find('.') == std::string::npos);
+    }
+    QCOMPARE(t->MoveOn(receipt), point);
+    QCOMPARE(t->Points(), point ? 1 : 0);
+    QCOMPARE(t->ExerciseNumber(), 2);
+}
+
+void LessonTest::unreadableSumChangesNothing() {
+    TestLesson t = MakeLesson();
+    Draw125(t);
+    QVERIFY(t->Check(Row("521"), true, "5").Readable);
+    const Judgement j = t->Check(Row("1,,"), true, "6");
+    QVERIFY(!j.Readable);
+    QCOMPARE(QString::fromStdString(j.Typed), QStringLiteral("00000000000,,1"));
+    QVERIFY(t->SumRight());
+    QVERIFY(t->ChangeRight());
+}
+
+void LessonTest::seriesCount() {
+    TestLesson t = MakeLesson();
+    QCOMPARE(t->ExerciseNumber(), 1);
+    QCOMPARE(t->Points(), 0);
+    // Moving on without a check gives nothing.
+    Draw125(t);
+    QVERIFY(!t->MoveOn(false));
+    // Right, then moved on twice: the last check still stands for the second exercise,
+    // just as a digit changed after a check does not undo it.
+    Draw125(t);
+    t->Check(Row("521"), false, "");
+    QVERIFY(t->MoveOn(false));
+    Draw125(t);
+    QVERIFY(t->MoveOn(false));
+    QCOMPARE(t->Points(), 2);
+    QCOMPARE(t->ExerciseNumber(), 4);
+    t->ResetSeries();
+    QCOMPARE(t->Points(), 0);
+    QCOMPARE(t->ExerciseNumber(), 1);
+    // The outcome of the last check survives a new series.
+    QVERIFY(t->SumRight());
+}
+
+void LessonTest::linesInUse_data() {
+    QTest::addColumn<int>("n");
+    QTest::addColumn<int>("first");
+    QTest::newRow("2") << 2 << 11;
+    QTest::newRow("5") << 5 << 8;
+    QTest::newRow("12") << 12 << 1;
+    QTest::newRow("0 drawn as 2") << 0 << 11;
+    QTest::newRow("13 drawn as 12") << 13 << 1;
+}
+
+void LessonTest::linesInUse() {
+    QFETCH(int, n);
+    QFETCH(int, first);
+    TestLesson t = MakeLesson();
+    t.random->AllowUnscripted();
+    t->NewExercise(Classic(n));
+    QCOMPARE(t->FirstLineInUse(), first);
+    // Exactly the lines in use are drawn and summed: every one of them holds an addend.
+    Amount total = 0;
+    for (int line = first; line <= 12; ++line) {
+        QVERIFY(t->Exercise().Lines[static_cast<std::size_t>(line)].LineAmount > 0);
+        total += t->Exercise().Lines[static_cast<std::size_t>(line)].LineAmount;
+    }
+    QCOMPARE(t->Exercise().Total, total);
+}
+
+void LessonTest::paidAndChange_data() {
+    // 57 + 68 = 125 paid from a wallet dealt with every draw 0: one 500-euro note short
+    // of nothing, two of 200, one of 100, two of 50, one 5-euro note and one of every coin.
+    QTest::addColumn<QList<int>>("stacks"); // pieces taken out, by stack (0 = 500 euro)
+    QTest::addColumn<qint64>("assembled");
+
+    QTest::newRow("nothing") << QList<int>{} << qint64{0};
+    QTest::newRow("a 200-euro note") << QList<int>{1} << qint64{Whole(200)};
+    QTest::newRow("100 and 50") << QList<int>{2, 3} << qint64{Whole(150)};
+    QTest::newRow("every coin") << QList<int>{7, 8, 9, 10, 11, 12, 13, 14} << qint64{38800};
+    QTest::newRow("no 500 to take") << QList<int>{0} << qint64{0};
+    QTest::newRow("the one 5 cent twice") << QList<int>{12, 12} << qint64{500};
+}
+
+void LessonTest::paidAndChange() {
+    QFETCH(QList<int>, stacks);
+    QFETCH(qint64, assembled);
+    TestLesson t = MakeLesson();
+    Draw125(t, true);
+    QCOMPARE(t->WalletValue(), Whole(250));
+    // Three flips (each on 0: the count grows), then one draw for each of stacks 4 to 14.
+    for (int i = 0; i < 14; ++i) {
+        t.random->Push(0);
+    }
+    QCOMPARE(t->DealWallet(), (PieceCounts{0, 2, 1, 2, 0, 0, 1, 1, 1, 1, 1, 1, 1, 1, 1}));
+    QVERIFY(t.random->Empty());
+    for (int stack : stacks) {
+        t->TakePiece(stack);
+    }
+    QCOMPARE(t->Assembled(), Amount(assembled));
+    t->ClosePayment();
+    QCOMPARE(t->Exercise().Paid, Amount(assembled));
+    QCOMPARE(t->Exercise().Change, Amount(assembled) - Whole(125));
+    // The change judged is the one of this payment.
+    const std::string change = FormatPlain(Amount(assembled) - Whole(125));
+    QVERIFY(*t->Check(Row("521"), true, change).ChangeRight);
+}
+
+void LessonTest::aNewExerciseOwesItsWholeTotal() {
+    TestLesson t = MakeLesson();
+    t.random->AllowUnscripted();
+    Draw125(t, true);
+    t->DealWallet();
+    t->TakePiece(1);
+    t->ClosePayment();
+    QCOMPARE(t->Exercise().Paid, Whole(200));
+    Draw125(t, true);
+    QCOMPARE(t->Exercise().Paid, Amount(0));
+    QCOMPARE(t->Exercise().Change, -Whole(125));
+    QCOMPARE(t->Assembled(), Amount(0));
+}
+
+void LessonTest::timedSeries() {
+    TestLesson t = MakeLesson();
+    t.clock->Now = milliseconds(5000);
+    QCOMPARE(t->OnTick().Kind, Lesson::TickKind::Idle);
+    t->StartSeries(1);
+    t.clock->Now += milliseconds(400);
+    const Lesson::Tick first = t->OnTick();
+    QCOMPARE(first.Kind, Lesson::TickKind::Running);
+    QCOMPARE(QString::fromStdString(first.ClockText), QStringLiteral("00:00:59"));
+
+    // Three exercises finished, two of them right; the fourth, checked right, is still
+    // on screen when the time is up.
+    for (bool right : {true, false, true}) {
+        Draw125(t);
+        t->Check(Row(right ? "521" : "0"), false, "");
+        t->MoveOn(false);
+    }
+    Draw125(t);
+    t->Check(Row("521"), false, "");
+    t.clock->Now = milliseconds(5000 + 60000);
+    QCOMPARE(t->OnTick().Kind, Lesson::TickKind::Running); // at the end, not past it
+    t.clock->Now += milliseconds(2);
+    QCOMPARE(t->OnTick().Kind, Lesson::TickKind::Ended);
+    QVERIFY(!t->SeriesRunning());
+    const SeriesResultTexts results = t->Results();
+    QCOMPARE(QString::fromStdString(results.Points), QStringLiteral("2"));
+    QCOMPARE(QString::fromStdString(results.Made), QStringLiteral("3"));
+    QCOMPARE(QString::fromStdString(results.Percentage), QStringLiteral("66,6"));
+    QCOMPARE(t->OnTick().Kind, Lesson::TickKind::Idle);
+}
+
+void LessonTest::resetDuringASeriesStopsItAtTheNextTick() {
+    TestLesson t = MakeLesson();
+    t->StartSeries(2);
+    t->CancelSeries();
+    QVERIFY(t->SeriesRunning());
+    QCOMPARE(t->OnTick().Kind, Lesson::TickKind::Cancelled);
+    QVERIFY(!t->SeriesRunning());
+    QCOMPARE(t->OnTick().Kind, Lesson::TickKind::Idle);
+
+    // Started again before the tick came: the new series runs on.
+    t->StartSeries(2);
+    t->CancelSeries();
+    t->StartSeries(2);
+    QCOMPARE(t->OnTick().Kind, Lesson::TickKind::Running);
+}
+
+QTEST_APPLESS_MAIN(LessonTest)
+#include "tst_lesson.moc"
