@@ -17,7 +17,10 @@ unmeasured warm-up run each (page cache, font cache). For every run:
   first complete frame, so a window drawn in several flushes counts when its last one
   lands. Keep --quiet-ms below 500: a text cursor blinks every 500 ms and would
   otherwise never let the window settle;
-- RSS: VmRSS from /proc/PID/status once settled.
+- RSS: VmRSS from /proc/PID/status once settled;
+- CPU: the processor time all the program's threads had used once settled
+  (/proc/PID/task/*/schedstat). Unlike the times above it hardly grows when other
+  programs keep the machine busy, so it is the figure to compare under load.
 Then the program is terminated and waited for. Times are taken by this driver as it
 receives the events (monotonic clock), so they include the few tens of microseconds the
 events take to reach it, alike for every program.
@@ -103,8 +106,16 @@ def rss_mib(pid):
     return float("nan")
 
 
+def cpu_ms(pid):
+    total = 0
+    for task in os.listdir(f"/proc/{pid}/task"):
+        with open(f"/proc/{pid}/task/{task}/schedstat") as f:
+            total += int(f.read().split()[0])
+    return total / 1e6
+
+
 def measure(watcher, env, argv, quiet_s):
-    """One run: (ms to map, ms to first frame, RSS MiB, damage events, window size)."""
+    """One run: (ms to map, ms to first frame, RSS MiB, CPU ms, damage events, size)."""
     watcher.drain()
     start = time.monotonic()
     program = subprocess.Popen(argv, env=env, stdout=subprocess.DEVNULL,
@@ -136,8 +147,8 @@ def measure(watcher, env, argv, quiet_s):
                 elif event.type == watcher.damage_event:
                     last_damage[event.drawable.id] = at
                     damages[event.drawable.id] = damages.get(event.drawable.id, 0) + 1
-        rss = rss_mib(program.pid)
-        return ((mapped_at - start) * 1000.0, (last_damage[window] - start) * 1000.0, rss,
+        rss, cpu = rss_mib(program.pid), cpu_ms(program.pid)
+        return ((mapped_at - start) * 1000.0, (last_damage[window] - start) * 1000.0, rss, cpu,
                 damages[window], size)
     finally:
         program.send_signal(signal.SIGTERM)
@@ -174,33 +185,36 @@ def main():
                 if args.verbose:
                     print(f"{'warm-up' if run == 0 else f'run {run}':>8} {name:<12} "
                           f"map {result[0]:7.1f} ms  frame {result[1]:7.1f} ms  "
-                          f"RSS {result[2]:5.1f} MiB  {result[3]:3d} damage events  "
-                          f"window {result[4][0]}x{result[4][1]}", flush=True)
+                          f"RSS {result[2]:5.1f} MiB  CPU {result[3]:6.1f} ms  "
+                          f"{result[4]:3d} damage events  window {result[5][0]}x{result[5][1]}",
+                          flush=True)
                 if run > 0:
                     results[name].append(result)
     finally:
         server.stop()
 
-    def medians(name):
-        return [statistics.median(r[i] for r in results[name]) for i in range(3)]
+    columns = [("exec to map", "ms"), ("exec to first frame", "ms"), ("RSS settled", "MiB"),
+               ("CPU until settled", "ms")]
 
-    def spread(name, i):
+    def medians(name):
+        return [statistics.median(r[i] for r in results[name]) for i in range(len(columns))]
+
+    def cell(name, i):
         values = [r[i] for r in results[name]]
-        return f"{min(values):.1f}-{max(values):.1f}"
+        text = f"{statistics.median(values):.1f} {columns[i][1]}"
+        return f"{text:>10} ({min(values):.1f}-{max(values):.1f})"
 
     print(f"\nStart-up under Xvfb, {args.runs} runs each, medians (range), settled after "
           f"{args.quiet_ms:.0f} ms without drawing:")
-    print(f"{'':<16}{'exec to map':>22}{'exec to first frame':>24}{'RSS settled':>22}")
+    print((f"{'':<16}" + "".join(f"{title:<26}" for title, _ in columns)).rstrip())
     for name, _ in programs:
-        m = medians(name)
-        print(f"{name:<16}{m[0]:8.1f} ms ({spread(name, 0):>11}){m[1]:8.1f} ms "
-              f"({spread(name, 1):>11}){m[2]:6.1f} MiB ({spread(name, 2):>11})")
+        print((f"{name:<16}" + "".join(f"{cell(name, i):<26}" for i in range(len(columns))))
+              .rstrip())
     reference = programs[0][0]
     for name, _ in programs[1:]:
-        m, r = medians(name), medians(reference)
-        print(f"{name + ' / ' + reference:<16}{m[0] / r[0]:8.2f}{'':>16}{m[1] / r[1]:8.2f}"
-              f"{'':>16}{m[2] / r[2]:6.2f}")
-
+        ratios = [m / r for m, r in zip(medians(name), medians(reference))]
+        print((f"{name + ' / ' + reference:<16}" + "".join(f"{q:>7.2f}{'':<19}" for q in ratios))
+              .rstrip())
 
 if __name__ == "__main__":
     try:
