@@ -206,14 +206,14 @@ def main():
 
     print(f"\nStart-up under Xvfb, {args.runs} runs each, medians (range), settled after "
           f"{args.quiet_ms:.0f} ms without drawing:")
-    print((f"{'':<16}" + "".join(f"{title:<26}" for title, _ in columns)).rstrip())
+    print((f"{'':<20}" + "".join(f"{title:<26}" for title, _ in columns)).rstrip())
     for name, _ in programs:
-        print((f"{name:<16}" + "".join(f"{cell(name, i):<26}" for i in range(len(columns))))
+        print((f"{name:<20}" + "".join(f"{cell(name, i):<26}" for i in range(len(columns))))
               .rstrip())
     reference = programs[0][0]
     for name, _ in programs[1:]:
         ratios = [m / r for m, r in zip(medians(name), medians(reference))]
-        print((f"{name + ' / ' + reference:<16}" + "".join(f"{q:>7.2f}{'':<19}" for q in ratios))
+        print((f"{name + ' / ' + reference:<20}" + "".join(f"{q:>7.2f}{'':<19}" for q in ratios))
               .rstrip())
 
 if __name__ == "__main__":
