@@ -20,7 +20,9 @@ unmeasured warm-up run each (page cache, font cache). For every run:
 - RSS: VmRSS from /proc/PID/status once settled;
 - CPU: the processor time all the program's threads had used once settled
   (/proc/PID/task/*/schedstat). Unlike the times above it hardly grows when other
-  programs keep the machine busy, so it is the figure to compare under load.
+  programs keep the machine busy, so it is the figure to compare under load;
+- page faults: the minor page faults of the process until settled (/proc/PID/stat),
+  mostly fresh memory touched for the first time.
 Then the program is terminated and waited for. Times are taken by this driver as it
 receives the events (monotonic clock), so they include the few tens of microseconds the
 events take to reach it, alike for every program.
@@ -114,8 +116,16 @@ def cpu_ms(pid):
     return total / 1e6
 
 
+def minor_faults(pid):
+    with open(f"/proc/{pid}/stat") as f:
+        # The fields after the command name, which may hold spaces, start with the state.
+        fields = f.read().rsplit(")", 1)[1].split()
+    return int(fields[7])
+
+
 def measure(watcher, env, argv, quiet_s):
-    """One run: (ms to map, ms to first frame, RSS MiB, CPU ms, damage events, size)."""
+    """One run: (ms to map, ms to first frame, RSS MiB, CPU ms, page faults, damage events,
+    window size)."""
     watcher.drain()
     start = time.monotonic()
     program = subprocess.Popen(argv, env=env, stdout=subprocess.DEVNULL,
@@ -147,9 +157,9 @@ def measure(watcher, env, argv, quiet_s):
                 elif event.type == watcher.damage_event:
                     last_damage[event.drawable.id] = at
                     damages[event.drawable.id] = damages.get(event.drawable.id, 0) + 1
-        rss, cpu = rss_mib(program.pid), cpu_ms(program.pid)
+        rss, cpu, faults = rss_mib(program.pid), cpu_ms(program.pid), minor_faults(program.pid)
         return ((mapped_at - start) * 1000.0, (last_damage[window] - start) * 1000.0, rss, cpu,
-                damages[window], size)
+                faults, damages[window], size)
     finally:
         program.send_signal(signal.SIGTERM)
         try:
@@ -186,27 +196,30 @@ def main():
                     print(f"{'warm-up' if run == 0 else f'run {run}':>8} {name:<12} "
                           f"map {result[0]:7.1f} ms  frame {result[1]:7.1f} ms  "
                           f"RSS {result[2]:5.1f} MiB  CPU {result[3]:6.1f} ms  "
-                          f"{result[4]:3d} damage events  window {result[5][0]}x{result[5][1]}",
+                          f"{result[4]:5d} page faults  {result[5]:3d} damage events  "
+                          f"window {result[6][0]}x{result[6][1]}",
                           flush=True)
                 if run > 0:
                     results[name].append(result)
     finally:
         server.stop()
 
-    columns = [("exec to map", "ms"), ("exec to first frame", "ms"), ("RSS settled", "MiB"),
-               ("CPU until settled", "ms")]
+    # Title, unit and decimals of every figure, in the order measure() returns them.
+    columns = [("exec to map", "ms", 1), ("exec to first frame", "ms", 1),
+               ("RSS settled", "MiB", 1), ("CPU until settled", "ms", 1), ("page faults", "", 0)]
 
     def medians(name):
         return [statistics.median(r[i] for r in results[name]) for i in range(len(columns))]
 
     def cell(name, i):
         values = [r[i] for r in results[name]]
-        text = f"{statistics.median(values):.1f} {columns[i][1]}"
-        return f"{text:>10} ({min(values):.1f}-{max(values):.1f})"
+        _, unit, digits = columns[i]
+        text = f"{statistics.median(values):.{digits}f} {unit}".rstrip()
+        return f"{text:>10} ({min(values):.{digits}f}-{max(values):.{digits}f})"
 
     print(f"\nStart-up under Xvfb, {args.runs} runs each, medians (range), settled after "
           f"{args.quiet_ms:.0f} ms without drawing:")
-    print((f"{'':<20}" + "".join(f"{title:<26}" for title, _ in columns)).rstrip())
+    print((f"{'':<20}" + "".join(f"{title:<26}" for title, _, _ in columns)).rstrip())
     for name, _ in programs:
         print((f"{name:<20}" + "".join(f"{cell(name, i):<26}" for i in range(len(columns))))
               .rstrip())
