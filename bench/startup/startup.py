@@ -132,8 +132,8 @@ def measure(watcher, env, argv, quiet_s):
                                stderr=subprocess.DEVNULL)
     try:
         window = None
-        size = None
         mapped_at = None
+        sizes = {}
         last_damage = {}
         damages = {}
         while True:
@@ -149,17 +149,16 @@ def measure(watcher, env, argv, quiet_s):
                 if event.type == X.CreateNotify and event.parent == watcher.root:
                     event.window.damage_create(damage.DamageReportRawRectangles)
                     watcher.display.flush()
+                    sizes[event.window.id] = (event.width, event.height)
                 elif event.type == X.MapNotify and window is None and \
                         not event.override:
                     window, mapped_at = event.window.id, at
-                    size = event.window.get_geometry()
-                    size = (size.width, size.height)
                 elif event.type == watcher.damage_event:
                     last_damage[event.drawable.id] = at
                     damages[event.drawable.id] = damages.get(event.drawable.id, 0) + 1
         rss, cpu, faults = rss_mib(program.pid), cpu_ms(program.pid), minor_faults(program.pid)
         return ((mapped_at - start) * 1000.0, (last_damage[window] - start) * 1000.0, rss, cpu,
-                faults, damages[window], size)
+                faults, damages[window], sizes.get(window, (0, 0)))
     finally:
         program.send_signal(signal.SIGTERM)
         try:
@@ -177,6 +176,8 @@ def main():
     parser.add_argument("-v", "--verbose", action="store_true", help="print every run")
     parser.add_argument("programs", nargs="+", metavar="NAME=PROGRAM")
     args = parser.parse_args()
+    if args.runs < 1:
+        parser.error("--runs must be at least 1")
     programs = []
     for spec in args.programs:
         name, _, path = spec.partition("=")
