@@ -1,7 +1,8 @@
 #!/usr/bin/python3
 """Start-up benchmark: how long programs take from exec until their window is drawn.
 
-    startup.py [--runs N] [--quiet-ms MS] [-v] NAME=PROGRAM [NAME=PROGRAM ...]
+    startup.py [--runs N] [--quiet-ms MS] [--timeout S] [--wrap CMD] [-v]
+               NAME=PROGRAM [NAME=PROGRAM ...]
 
 Starts one Xvfb for the whole run and watches it as a second X client; the programs
 need no change. The programs run in turn, one at a time, N runs each, after one
@@ -30,6 +31,18 @@ events take to reach it, alike for every program.
 It prints the medians (and the range) of every program, and the ratio of every later
 program's medians to the first one's.
 
+--wrap runs every program under a command, for a profile of start-up up to the first
+frame, for example (the warm-up run writes a profile too):
+
+    startup.py --runs 1 --timeout 300 --quiet-ms 450 \
+        --wrap "valgrind --tool=callgrind --callgrind-out-file=/tmp/start.%p" quorvel=...
+    callgrind_annotate --inclusive=yes /tmp/start.NNN | head -80
+
+A sampling profile needs no wrapper: perf follows the children of the driver.
+
+    perf record -e cpu-clock -F 10000 -g -o start.data -- startup.py --runs 20 quorvel=...
+    perf report -i start.data --comm quorvel --sort dso
+
 Needs the Debian packages xvfb and python3-xlib.
 """
 
@@ -45,7 +58,6 @@ import time
 from Xlib import X, display
 from Xlib.ext import damage
 
-TIMEOUT_S = 20.0
 
 
 class Xvfb:
@@ -123,7 +135,7 @@ def minor_faults(pid):
     return int(fields[7])
 
 
-def measure(watcher, env, argv, quiet_s):
+def measure(watcher, env, argv, quiet_s, timeout_s=20.0):
     """One run: (ms to map, ms to first frame, RSS MiB, CPU ms, page faults, damage events,
     window size)."""
     watcher.drain()
@@ -141,8 +153,8 @@ def measure(watcher, env, argv, quiet_s):
             if window is not None and window in last_damage and \
                     now - last_damage[window] >= quiet_s:
                 break
-            if now - start > TIMEOUT_S:
-                raise RuntimeError(f"{argv[0]}: no settled window within {TIMEOUT_S} s")
+            if now - start > timeout_s:
+                raise RuntimeError(f"{argv[0]}: no settled window within {timeout_s} s")
             if program.poll() is not None:
                 raise RuntimeError(f"{argv[0]}: exited with {program.returncode}")
             for event, at in watcher.events(0.01):
@@ -173,6 +185,10 @@ def main():
     parser.add_argument("--runs", type=int, default=10, help="measured runs per program")
     parser.add_argument("--quiet-ms", type=float, default=300.0,
                         help="no drawing for this long counts as settled")
+    parser.add_argument("--timeout", type=float, default=20.0,
+                        help="seconds a run may take to settle")
+    parser.add_argument("--wrap", default="",
+                        help="command to start every program under, such as a profiler")
     parser.add_argument("-v", "--verbose", action="store_true", help="print every run")
     parser.add_argument("programs", nargs="+", metavar="NAME=PROGRAM")
     args = parser.parse_args()
@@ -183,7 +199,7 @@ def main():
         name, _, path = spec.partition("=")
         if not path or not os.access(path, os.X_OK):
             parser.error(f"not NAME=executable: {spec}")
-        programs.append((name, [os.path.abspath(path)]))
+        programs.append((name, args.wrap.split() + [os.path.abspath(path)]))
 
     server = Xvfb()
     try:
@@ -192,7 +208,7 @@ def main():
         results = {name: [] for name, _ in programs}
         for run in range(args.runs + 1):
             for name, argv in programs:
-                result = measure(watcher, env, argv, args.quiet_ms / 1000.0)
+                result = measure(watcher, env, argv, args.quiet_ms / 1000.0, args.timeout)
                 if args.verbose:
                     print(f"{'warm-up' if run == 0 else f'run {run}':>8} {name:<12} "
                           f"map {result[0]:7.1f} ms  frame {result[1]:7.1f} ms  "
