@@ -11,7 +11,7 @@ TEST_ENV := QT_QPA_PLATFORM=offscreen
 # check; the build behind `make run` does not, so no user's build fails on one.
 WERROR ?= ON
 
-.PHONY: all deps build run test test-sanitize bench screenshots format format-check clean
+.PHONY: all deps build run test test-sanitize bench bench-startup screenshots format format-check clean
 
 all: build
 
@@ -35,10 +35,22 @@ test-sanitize: deps
 	cmake --build $(SANITIZE_DIR) -j $(JOBS)
 	ctest --test-dir $(SANITIZE_DIR) --output-on-failure -j $(JOBS)
 
+# The wallet's first opening counts only as the first window of a process: it runs alone.
 bench: deps
 	cmake -S . -B $(RELEASE_DIR) -DCMAKE_BUILD_TYPE=Release -DQUORVEL_TESTS=OFF
 	cmake --build $(RELEASE_DIR) -j $(JOBS)
-	$(TEST_ENV) ./$(RELEASE_DIR)/bench/quorvel_bench
+	$(TEST_ENV) ./$(RELEASE_DIR)/bench/quorvel_bench --benchmark_filter=WalletFirstOpening
+	$(TEST_ENV) ./$(RELEASE_DIR)/bench/quorvel_bench --benchmark_filter=-WalletFirstOpening
+
+# Start-up time and memory of quorvel against a bare Qt window, under Xvfb:
+# `make bench-startup RUNS=20` for more runs each.
+RUNS ?= 10
+bench-startup:
+	@./tools/deps.sh startup
+	cmake -S . -B $(RELEASE_DIR) -DCMAKE_BUILD_TYPE=Release -DQUORVEL_TESTS=OFF
+	cmake --build $(RELEASE_DIR) -j $(JOBS) --target quorvel quorvel-bare-window
+	/usr/bin/python3 bench/startup/startup.py --runs $(RUNS) \
+		bare=$(RELEASE_DIR)/bench/startup/quorvel-bare-window quorvel=$(RELEASE_DIR)/app/quorvel
 
 screenshots: build
 	mkdir -p screenshots

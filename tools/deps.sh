@@ -1,8 +1,12 @@
 #!/bin/sh
 # Installs the Debian packages the build, the tests and the benchmarks need,
-# and nothing when all of them are already there.
+# and nothing when all of them are already there. `deps.sh startup` adds what the
+# start-up benchmark needs (an X server without a screen, and the driver's X library).
 set -eu
 packages="g++ make cmake qt6-base-dev libjpeg62-turbo-dev fonts-liberation2 libbenchmark-dev"
+if [ "${1:-}" = startup ]; then
+    packages="$packages xvfb python3-xlib"
+fi
 missing=""
 for p in $packages; do
     if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
