@@ -2,7 +2,12 @@
 # Installs the Debian packages the build, the tests and the benchmarks need,
 # and nothing when all of them are already there.
 set -eu
+# Build and tests.
 packages="g++ make cmake qt6-base-dev libjpeg62-turbo-dev fonts-liberation2 libbenchmark-dev"
+# The screen-reader test: a headless X server (Qt's xcb platform, in libqt6gui6, is the
+# one that talks AT-SPI), a session bus (dbus-run-session), the AT-SPI bus and registry,
+# and Debian's AT-SPI client for python.
+packages="$packages xvfb dbus-daemon at-spi2-core python3-pyatspi"
 missing=""
 for p in $packages; do
     if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
