@@ -51,4 +51,4 @@ export DISPLAY=":$(head -n1 "$work/display")"
 # Nothing of the caller's desktop may leak in: a fresh session bus, no a11y bus address.
 unset DBUS_SESSION_BUS_ADDRESS AT_SPI_BUS_ADDRESS NO_AT_BRIDGE QT_QPA_PLATFORM
 timeout --kill-after=5 150 dbus-run-session -- \
-    "$python" "${CHECK_SCRIPT:-$here/check_tree.py}" --program "$program" --map "$work/map.tsv" --log-dir "$work"
+    "$python" "$here/check_tree.py" --program "$program" --map "$work/map.tsv" --log-dir "$work"
