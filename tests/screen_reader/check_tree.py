@@ -309,8 +309,12 @@ class Program:
         self.log = open(log_path, "ab")
         env = dict(os.environ, QT_QPA_PLATFORM="xcb", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1",
                    QT_ACCESSIBILITY="1")
-        self.process = subprocess.Popen([binary], env=env, stdout=self.log,
-                                        stderr=subprocess.STDOUT)
+        try:
+            self.process = subprocess.Popen([binary], env=env, stdout=self.log,
+                                            stderr=subprocess.STDOUT)
+        except OSError as e:
+            self.log.close()
+            raise Failure(f"cannot start {binary}: {e}") from e
         self.window = self._wait_for_window()
 
     def _wait_for_window(self):
@@ -568,7 +572,7 @@ def main():
     except Failure as e:
         report.result(False, "setting up", None, str(e))
         path = os.path.join(args.log_dir, "program.log")
-        if os.path.exists(path):
+        if os.path.exists(path) and os.path.getsize(path):
             with open(path, encoding="utf-8", errors="replace") as f:
                 print(f"--- the program's output\n{f.read()[-3000:]}")
     finally:

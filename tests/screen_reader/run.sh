@@ -21,7 +21,14 @@ done
 
 work=$(mktemp -d "${TMPDIR:-/tmp}/quorvel-screen-reader.XXXXXX")
 xvfb_pid=""
+check_pid=""
 cleanup() {
+    # The check runs in a process group of its own: the bus, the services it started
+    # and the program go with it.
+    if [ -n "$check_pid" ]; then
+        kill -TERM -- "-$check_pid" 2>/dev/null || true
+        wait "$check_pid" 2>/dev/null || true
+    fi
     if [ -n "$xvfb_pid" ]; then
         kill "$xvfb_pid" 2>/dev/null || true
         wait "$xvfb_pid" 2>/dev/null || true
@@ -50,5 +57,10 @@ export DISPLAY=":$(head -n1 "$work/display")"
 
 # Nothing of the caller's desktop may leak in: a fresh session bus, no a11y bus address.
 unset DBUS_SESSION_BUS_ADDRESS AT_SPI_BUS_ADDRESS NO_AT_BRIDGE QT_QPA_PLATFORM
-timeout --kill-after=5 150 dbus-run-session -- \
-    "$python" "$here/check_tree.py" --program "$program" --map "$work/map.tsv" --log-dir "$work"
+setsid timeout --kill-after=5 150 dbus-run-session -- \
+    "$python" "$here/check_tree.py" --program "$program" --map "$work/map.tsv" --log-dir "$work" &
+check_pid=$!
+status=0
+wait "$check_pid" || status=$?
+check_pid=""
+exit "$status"
