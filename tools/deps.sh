@@ -3,9 +3,14 @@
 # and nothing when all of them are already there. `deps.sh startup` adds what the
 # start-up benchmark needs (an X server without a screen, and the driver's X library).
 set -eu
+# Build and tests.
 packages="g++ make cmake qt6-base-dev libjpeg62-turbo-dev fonts-liberation2 libbenchmark-dev"
+# The screen-reader test: a headless X server (Qt's xcb platform, in libqt6gui6, is the
+# one that talks AT-SPI), a session bus (dbus-run-session), the AT-SPI bus and registry,
+# and Debian's AT-SPI client for python.
+packages="$packages xvfb dbus-daemon at-spi2-core python3-pyatspi"
 if [ "${1:-}" = startup ]; then
-    packages="$packages xvfb python3-xlib"
+    packages="$packages python3-xlib"
 fi
 missing=""
 for p in $packages; do

@@ -1,0 +1,66 @@
+#!/bin/bash
+# Starts Xvfb on a free display and a private session bus, and runs check_tree.py in
+# it against the real program. Everything it starts ends with it.
+# Usage: run.sh <quorvel> <quorvel-a11y-map>
+set -euo pipefail
+
+here=$(cd "$(dirname "$0")" && pwd)
+program=$1
+map_tool=$2
+# Debian's interpreter: pyatspi is a Debian package, not on another python's path.
+python=/usr/bin/python3
+
+fail() {
+    echo "tst_screen_reader: $*" >&2
+    exit 1
+}
+for tool in Xvfb dbus-run-session /usr/libexec/at-spi-bus-launcher "$python"; do
+    command -v "$tool" >/dev/null || fail "$tool is missing (tools/deps.sh installs it)"
+done
+"$python" -c 'import pyatspi' 2>/dev/null || fail "pyatspi is missing (tools/deps.sh installs python3-pyatspi)"
+
+work=$(mktemp -d "${TMPDIR:-/tmp}/quorvel-screen-reader.XXXXXX")
+xvfb_pid=""
+check_pid=""
+cleanup() {
+    # The check runs in a process group of its own: the bus, the services it started
+    # and the program go with it.
+    if [ -n "$check_pid" ]; then
+        kill -TERM -- "-$check_pid" 2>/dev/null || true
+        wait "$check_pid" 2>/dev/null || true
+    fi
+    if [ -n "$xvfb_pid" ]; then
+        kill "$xvfb_pid" 2>/dev/null || true
+        wait "$xvfb_pid" 2>/dev/null || true
+    fi
+    rm -rf "$work"
+}
+trap cleanup EXIT
+trap 'exit 1' INT TERM
+
+# Qt wants a private runtime dir (mode 0700); the AT-SPI bus puts its socket there too.
+mkdir -m 700 "$work/runtime"
+export XDG_RUNTIME_DIR="$work/runtime"
+
+QT_QPA_PLATFORM=offscreen "$map_tool" >"$work/map.tsv" || fail "quorvel-a11y-map failed"
+
+# Xvfb picks a free display itself and writes its number once it accepts clients.
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" >"$work/xvfb.log" 2>&1 &
+xvfb_pid=$!
+for _ in $(seq 100); do
+    [ -s "$work/display" ] && break
+    kill -0 "$xvfb_pid" 2>/dev/null || { cat "$work/xvfb.log" >&2; fail "Xvfb did not start"; }
+    sleep 0.1
+done
+[ -s "$work/display" ] || fail "Xvfb gave no display within 10 s"
+export DISPLAY=":$(head -n1 "$work/display")"
+
+# Nothing of the caller's desktop may leak in: a fresh session bus, no a11y bus address.
+unset DBUS_SESSION_BUS_ADDRESS AT_SPI_BUS_ADDRESS NO_AT_BRIDGE QT_QPA_PLATFORM
+setsid timeout --kill-after=5 150 dbus-run-session -- \
+    "$python" "$here/check_tree.py" --program "$program" --map "$work/map.tsv" --log-dir "$work" &
+check_pid=$!
+status=0
+wait "$check_pid" || status=$?
+check_pid=""
+exit "$status"
