@@ -8,18 +8,23 @@ SANITIZE_DIR := build/sanitize
 # Tests run headless; the private runtime dir keeps Qt from complaining about a shared one.
 TEST_ENV := QT_QPA_PLATFORM=offscreen
 
-.PHONY: all deps build run test test-sanitize bench screenshots format format-check clean
+.PHONY: all deps configure build run test test-sanitize bench screenshots package format \
+	format-check clean
 
 all: build
 
 deps:
 	@./tools/deps.sh
 
-build: deps
+configure: deps
 	cmake -S . -B $(RELEASE_DIR) -DCMAKE_BUILD_TYPE=Release -DQUORVEL_TESTS=OFF
+
+build: configure
 	cmake --build $(RELEASE_DIR) -j $(JOBS)
 
-run: build
+# Only the program: no benchmarks, no artwork tool. It needs a graphical session.
+run: configure
+	cmake --build $(RELEASE_DIR) -j $(JOBS) --target quorvel
 	./$(RELEASE_DIR)/app/quorvel
 
 test: deps
@@ -36,6 +41,11 @@ bench: deps
 	cmake -S . -B $(RELEASE_DIR) -DCMAKE_BUILD_TYPE=Release -DQUORVEL_TESTS=OFF
 	cmake --build $(RELEASE_DIR) -j $(JOBS)
 	$(TEST_ENV) ./$(RELEASE_DIR)/bench/quorvel_bench
+
+# The Debian package, then lintian on it (no errors, no warnings).
+package: build
+	cd $(RELEASE_DIR) && cpack
+	lintian --fail-on error,warning $(RELEASE_DIR)/quorvel_*.deb
 
 screenshots: build
 	mkdir -p screenshots

@@ -1,8 +1,10 @@
 #!/bin/sh
-# Installs the Debian packages the build, the tests and the benchmarks need,
-# and nothing when all of them are already there.
+# Installs the Debian packages the build, the tests, the benchmarks and the Debian package
+# need, and nothing when all of them are already there.
 set -eu
 packages="g++ make cmake qt6-base-dev libjpeg62-turbo-dev fonts-liberation2 libbenchmark-dev"
+# Packaging and its checks: dpkg-shlibdeps and file for CPack, the validators, lintian.
+packages="$packages dpkg-dev file desktop-file-utils appstream lintian"
 missing=""
 for p in $packages; do
     if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
