@@ -11,18 +11,23 @@ TEST_ENV := QT_QPA_PLATFORM=offscreen
 # check; the build behind `make run` does not, so no user's build fails on one.
 WERROR ?= ON
 
-.PHONY: all deps build run test test-sanitize bench bench-startup screenshots format format-check clean
+.PHONY: all deps configure build run test test-sanitize bench bench-startup screenshots \
+	package format format-check clean
 
 all: build
 
 deps:
 	@./tools/deps.sh
 
-build: deps
+configure: deps
 	cmake -S . -B $(RELEASE_DIR) -DCMAKE_BUILD_TYPE=Release -DQUORVEL_TESTS=OFF
+
+build: configure
 	cmake --build $(RELEASE_DIR) -j $(JOBS)
 
-run: build
+# Only the program: no benchmarks, no artwork tool. It needs a graphical session.
+run: configure
+	cmake --build $(RELEASE_DIR) -j $(JOBS) --target quorvel
 	./$(RELEASE_DIR)/app/quorvel
 
 test: deps
@@ -51,6 +56,11 @@ bench-startup:
 	cmake --build $(RELEASE_DIR) -j $(JOBS) --target quorvel quorvel-bare-window
 	/usr/bin/python3 bench/startup/startup.py --runs $(RUNS) \
 		bare=$(RELEASE_DIR)/bench/startup/quorvel-bare-window quorvel=$(RELEASE_DIR)/app/quorvel
+
+# The Debian package, then lintian on it (no errors, no warnings).
+package: build
+	cd $(RELEASE_DIR) && cpack
+	lintian --fail-on error,warning $(RELEASE_DIR)/quorvel_*.deb
 
 screenshots: build
 	mkdir -p screenshots

@@ -122,11 +122,9 @@ void TForm1::BuildLayout() {
     SetTextColor(this, Black);
     SetBackground(this, ButtonShadow);
     setCursor(NoDropCursor());
-    QIcon icon;
-    for (const char* file : {":/images/icon16.png", ":/images/icon32.png", ":/images/icon48.png"}) {
-        icon.addPixmap(QPixmap::fromImage(Artwork(QString::fromLatin1(file))));
-    }
-    setWindowIcon(icon);
+    setWindowIcon(ArtworkIcon({{QStringLiteral(":/images/icon16.png"), {}},
+                               {QStringLiteral(":/images/icon32.png"), {}},
+                               {QStringLiteral(":/images/icon48.png"), {}}}));
 
     BuildWindowControls();
     BuildExercisePanel();
@@ -455,14 +453,14 @@ void TForm1::BuildInfoPanel() {
         MakePicture(p, "Image2", {537, 6, 33, 36}, QStringLiteral(":/images/icon32.png"), false);
 
     OKKnop = MakeButton(p, "OKKnop", QString(), {278, 194, 36, 25}, Font(kSans, 13, Bold), Black);
-    const QImage glyph = Artwork(QStringLiteral(":/images/checkmark.png"));
+    const QString checkmark = QStringLiteral(":/images/checkmark.png");
+    const QImage glyph = Artwork(checkmark);
     if (!glyph.isNull()) {
-        QIcon icon;
+        // The picture holds the tick and, beside it, the greyed tick.
         const int half = glyph.width() / 2;
-        icon.addPixmap(QPixmap::fromImage(glyph.copy(0, 0, half, glyph.height())), QIcon::Normal);
-        icon.addPixmap(QPixmap::fromImage(glyph.copy(half, 0, half, glyph.height())),
-                       QIcon::Disabled);
-        OKKnop->setIcon(icon);
+        OKKnop->setIcon(
+            ArtworkIcon({{checkmark, QRect(0, 0, half, glyph.height()), QIcon::Normal},
+                         {checkmark, QRect(half, 0, half, glyph.height()), QIcon::Disabled}}));
         OKKnop->setIconSize(QSize(half, glyph.height()));
     }
     OKKnop->setAccessibleName(QStringLiteral("OK"));

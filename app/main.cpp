@@ -3,8 +3,39 @@
 
 #include <QApplication>
 
+#include <cstdio>
+#include <cstring>
+
+namespace {
+
+// Whether Qt has somewhere to show the window: an X or Wayland display in the environment,
+// or a platform named explicitly (QT_QPA_PLATFORM or -platform, such as offscreen).
+bool HasGraphicalSession(int argc, char* argv[]) {
+    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) {
+        if (!qEnvironmentVariableIsEmpty(name)) {
+            return true;
+        }
+    }
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "-platform") == 0 || std::strcmp(argv[i], "--platform") == 0) {
+            return true;
+        }
+    }
+    return false;
+}
+
+} // namespace
+
 int main(int argc, char* argv[]) {
+    // Without a display Qt aborts with advice to reinstall, which misleads: say what is missing.
+    if (!HasGraphicalSession(argc, argv)) {
+        std::fprintf(stderr, "quorvel: geen grafische sessie gevonden; Quorvel heeft een "
+                             "bureaublad nodig (X11 of Wayland).\n");
+        return 1;
+    }
     QApplication app(argc, argv);
+    // Ties the window to its menu entry, so that the desktop shows the entry's name and icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral(QUORVEL_APP_ID));
     look::SetUpApplication();
     TForm1 form;
     form.show();

@@ -1,5 +1,7 @@
 #include "app/widgets.h"
 
+#include "app/artwork.h"
+
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -96,10 +98,19 @@ void Picture::paintEvent(QPaintEvent*) {
     }
     QPainter p(this);
     p.setRenderHint(QPainter::SmoothPixmapTransform);
+    // Above 1x the twice-as-large drawing of the picture, where there is one: it is decoded
+    // here, the first time such a screen shows it, and paints at the same size.
+    const QImage* shown = &image_;
+    if (p.device()->devicePixelRatioF() > 1) {
+        const QImage& sharp = HighDensityArtwork(image_);
+        if (!sharp.isNull()) {
+            shown = &sharp;
+        }
+    }
     if (stretch_) {
-        p.drawImage(rect(), image_);
+        p.drawImage(rect(), *shown);
     } else {
-        p.drawImage(QPoint(0, 0), image_);
+        p.drawImage(QPoint(0, 0), *shown);
     }
 }
 

@@ -1,6 +1,9 @@
 // quorvel-artwork: draws every picture of the window and writes it into a folder (normally
-// assets/images, whose files are committed). Not part of the program. Run it offscreen:
-//     QT_QPA_PLATFORM=offscreen quorvel-artwork assets/images
+// assets/images, whose files are committed), each once at its own size and once at twice that
+// size for high-density screens ("note500@2x.jpg"). Given a second folder (normally
+// assets/icons) it also draws the program icon for the desktop: PNGs from 16 to 256 pixels and
+// a scalable SVG. Not part of the program. Run it offscreen:
+//     QT_QPA_PLATFORM=offscreen quorvel-artwork assets/images assets/icons
 // or build the target quorvel-artwork-update. Same fonts in, same bytes out: nothing here
 // depends on the clock, chance or the screen.
 
@@ -8,6 +11,7 @@
 
 #include <QColor>
 #include <QDir>
+#include <QFile>
 #include <QFont>
 #include <QFontInfo>
 #include <QGuiApplication>
@@ -17,6 +21,7 @@
 #include <QPainterPath>
 #include <QRadialGradient>
 #include <QString>
+#include <QStringList>
 #include <QTransform>
 
 #include <cmath>
@@ -495,10 +500,12 @@ struct Note {
     Motif motif;
 };
 
-QImage DrawBanknote(const Note& note) {
+// `scale` 2 draws the same picture on twice as many pixels in each direction.
+QImage DrawBanknote(const Note& note, int scale) {
     const int w = note.width;
     const int h = note.height;
-    QImage image(w, h, QImage::Format_RGB32);
+    QImage image(w * scale, h * scale, QImage::Format_RGB32);
+    image.setDevicePixelRatio(scale);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     const QColor mid = note.colour;
@@ -508,7 +515,7 @@ QImage DrawBanknote(const Note& note) {
     sheet.setColorAt(0, Lighter(mid, 0.78));
     sheet.setColorAt(0.55, Lighter(mid, 0.6));
     sheet.setColorAt(1, Lighter(mid, 0.42));
-    p.fillRect(image.rect(), sheet);
+    p.fillRect(QRect(0, 0, w, h), sheet);
 
     // Fine waves, two families crossing.
     p.setPen(QPen(QColor(mid.red(), mid.green(), mid.blue(), 70), 0.8));
@@ -631,8 +638,9 @@ struct Coin {
     const Metal* centre; // inner metal; == ring for one-metal coins
 };
 
-QImage DrawCoin(const Coin& coin) {
-    QImage image(coin.width, coin.height, QImage::Format_RGB32);
+QImage DrawCoin(const Coin& coin, int scale) {
+    QImage image(coin.width * scale, coin.height * scale, QImage::Format_RGB32);
+    image.setDevicePixelRatio(scale);
     image.fill(Qt::white);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
@@ -689,16 +697,17 @@ void Knob(QPainter& p, QPointF centre) {
     p.drawEllipse(centre, 4.2, 4.2);
 }
 
-QImage DrawPurse() {
+QImage DrawPurse(int scale) {
     const int w = 120;
     const int h = 90;
-    QImage image(w, h, QImage::Format_RGB32);
+    QImage image(w * scale, h * scale, QImage::Format_RGB32);
+    image.setDevicePixelRatio(scale);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     QLinearGradient back(0, 0, 0, h);
     back.setColorAt(0, QColor(236, 240, 246));
     back.setColorAt(1, QColor(200, 210, 222));
-    p.fillRect(image.rect(), back);
+    p.fillRect(QRect(0, 0, w, h), back);
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(160, 168, 180));
     p.drawEllipse(QRectF(16, 79, 88, 9));
@@ -774,10 +783,11 @@ QImage DrawPurse() {
 // STOP sign: a red rounded rectangle with the white underlined word STOP; the corners outside
 // it are transparent.
 
-QImage DrawStop() {
+QImage DrawStop(int scale) {
     const int w = 707;
     const int h = 398;
-    QImage image(w, h, QImage::Format_ARGB32_Premultiplied);
+    QImage image(w * scale, h * scale, QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(scale);
     image.fill(Qt::transparent);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
@@ -805,8 +815,9 @@ QImage DrawStop() {
 // ---------------------------------------------------------------------------------------------
 // Check mark: a green tick and, beside it, the same tick greyed as for a disabled button.
 
-QImage DrawCheckmark() {
-    QImage image(36, 18, QImage::Format_ARGB32_Premultiplied);
+QImage DrawCheckmark(int scale) {
+    QImage image(36 * scale, 18 * scale, QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(scale);
     image.fill(Qt::transparent);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
@@ -867,6 +878,120 @@ QImage DrawIcon(int size) {
     return image.convertToFormat(QImage::Format_ARGB32);
 }
 
+// The same icon as DrawIcon(256), as an SVG document for the desktop's scalable icon: the
+// same shapes and colours, the euro sign as its outline so that no font is needed to show it.
+QString SvgNumber(double value) {
+    QString text = QString::number(value, 'f', 2);
+    while (text.contains(QLatin1Char('.')) &&
+           (text.endsWith(QLatin1Char('0')) || text.endsWith(QLatin1Char('.')))) {
+        text.chop(1);
+    }
+    return text == QLatin1String("-0") ? QStringLiteral("0") : text;
+}
+
+QString SvgColour(const QColor& colour) {
+    return colour.name(QColor::HexRgb);
+}
+
+QString SvgPathData(const QPainterPath& path) {
+    QStringList parts;
+    for (int i = 0; i < path.elementCount(); ++i) {
+        const QPainterPath::Element e = path.elementAt(i);
+        const QString point = SvgNumber(e.x) + QLatin1Char(' ') + SvgNumber(e.y);
+        switch (e.type) {
+        case QPainterPath::MoveToElement:
+            parts << QStringLiteral("M") + point;
+            break;
+        case QPainterPath::LineToElement:
+            parts << QStringLiteral("L") + point;
+            break;
+        case QPainterPath::CurveToElement:
+            parts << QStringLiteral("C") + point;
+            break;
+        case QPainterPath::CurveToDataElement:
+            parts << point;
+            break;
+        }
+    }
+    return parts.join(QLatin1Char(' '));
+}
+
+QByteArray IconSvg() {
+    const double s = 256;
+    const double u = s / 16.0;
+    const QPointF c(11 * u, 11 * u);
+    const double r = 4.2 * u;
+    const QPointF focus = c - QPointF(r * 0.45, r * 0.55);
+    const QPainterPath euro = CentredText(QStringLiteral("\u20AC"), Sans(r * 1.3), c);
+    QString svg;
+    svg += QStringLiteral("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n");
+    svg += QStringLiteral(
+        "<!-- Drawn by quorvel-artwork. SPDX-License-Identifier: GPL-3.0-or-later -->\n");
+    svg += QStringLiteral("<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"256\" height=\"256\" "
+                          "viewBox=\"0 0 256 256\">\n");
+    svg += QStringLiteral("<defs>\n");
+    svg += QStringLiteral("<linearGradient id=\"tile\" gradientUnits=\"userSpaceOnUse\" x1=\"0\" "
+                          "y1=\"0\" x2=\"0\" y2=\"%1\">"
+                          "<stop offset=\"0\" stop-color=\"%2\"/>"
+                          "<stop offset=\"1\" stop-color=\"%3\"/></linearGradient>\n")
+               .arg(SvgNumber(s), SvgColour(QColor(58, 120, 200)), SvgColour(QColor(24, 70, 140)));
+    svg += QStringLiteral("<radialGradient id=\"gold\" gradientUnits=\"userSpaceOnUse\" cx=\"%1\" "
+                          "cy=\"%2\" r=\"%3\" fx=\"%4\" fy=\"%5\">"
+                          "<stop offset=\"0\" stop-color=\"%6\"/>"
+                          "<stop offset=\"0.55\" stop-color=\"%7\"/>"
+                          "<stop offset=\"1\" stop-color=\"%8\"/></radialGradient>\n")
+               .arg(SvgNumber(c.x()), SvgNumber(c.y()), SvgNumber(r * 1.35), SvgNumber(focus.x()),
+                    SvgNumber(focus.y()), SvgColour(kGold.light), SvgColour(kGold.base),
+                    SvgColour(kGold.deep));
+    svg += QStringLiteral("</defs>\n");
+    svg += QStringLiteral("<rect x=\"0.5\" y=\"0.5\" width=\"%1\" height=\"%1\" rx=\"%2\" "
+                          "fill=\"url(#tile)\" stroke=\"%3\" stroke-width=\"%4\"/>\n")
+               .arg(SvgNumber(s - 1), SvgNumber(3 * u), SvgColour(QColor(16, 48, 100)),
+                    SvgNumber(u * 0.5));
+    auto rect = [&](double x, double y, double w, double h, const QString& extra) {
+        svg += QStringLiteral(
+                   "<rect x=\"%1\" y=\"%2\" width=\"%3\" height=\"%4\" fill=\"#ffffff\"%5/>\n")
+                   .arg(SvgNumber(x), SvgNumber(y), SvgNumber(w), SvgNumber(h), extra);
+    };
+    rect(2 * u, 4 * u, 6 * u, 2 * u, QString()); // the plus
+    rect(4 * u, 2 * u, 2 * u, 6 * u, QString());
+    rect(2 * u, 10 * u, 6 * u, u,
+         QStringLiteral(" fill-opacity=\"%1\"").arg(SvgNumber(200 / 255.0)));
+    svg += QStringLiteral("<circle cx=\"%1\" cy=\"%2\" r=\"%3\" fill=\"url(#gold)\" stroke=\"%4\" "
+                          "stroke-width=\"%5\"/>\n")
+               .arg(SvgNumber(c.x()), SvgNumber(c.y()), SvgNumber(r),
+                    SvgColour(QColor(110, 78, 12)), SvgNumber(0.6 * u));
+    svg += QStringLiteral("<circle cx=\"%1\" cy=\"%2\" r=\"%3\" fill=\"none\" stroke=\"%4\" "
+                          "stroke-width=\"%5\"/>\n")
+               .arg(SvgNumber(c.x()), SvgNumber(c.y()), SvgNumber(r * 0.72), SvgColour(kGold.deep),
+                    SvgNumber(0.5 * u));
+    svg += QStringLiteral("<path fill=\"%1\" fill-rule=\"%2\" d=\"%3\"/>\n")
+               .arg(SvgColour(QColor(110, 78, 12)),
+                    euro.fillRule() == Qt::WindingFill ? QStringLiteral("nonzero")
+                                                       : QStringLiteral("evenodd"),
+                    SvgPathData(euro));
+    svg += QStringLiteral("</svg>\n");
+    return svg.toUtf8();
+}
+
+bool SaveText(const QByteArray& text, const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(text) != text.size()) {
+        std::fprintf(stderr, "quorvel-artwork: cannot write %s\n", qUtf8Printable(path));
+        return false;
+    }
+    return true;
+}
+
+// "note500.jpg" at scale 2 is "note500@2x.jpg".
+QString AtScale(const QString& file, int scale) {
+    QString name = file;
+    if (scale != 1) {
+        name.insert(name.lastIndexOf(QLatin1Char('.')), QStringLiteral("@%1x").arg(scale));
+    }
+    return name;
+}
+
 bool FontsPresent() {
     bool ok = true;
     for (const char* family : {"Liberation Sans", "Liberation Serif"}) {
@@ -887,23 +1012,30 @@ int main(int argc, char** argv) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
     QGuiApplication app(argc, argv);
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: quorvel-artwork <output folder>\n");
+    if (argc != 2 && argc != 3) {
+        std::fprintf(stderr, "usage: quorvel-artwork <pictures folder> [<desktop icons folder>]\n");
         return 2;
     }
     if (!FontsPresent()) {
         return 1;
     }
-    const QDir out(QString::fromLocal8Bit(argv[1]));
-    if (!out.exists() && !QDir().mkpath(out.path())) {
-        std::fprintf(stderr, "quorvel-artwork: cannot create %s\n", argv[1]);
-        return 1;
+    for (int i = 1; i < argc; ++i) {
+        if (!QDir(QString::fromLocal8Bit(argv[i])).exists() &&
+            !QDir().mkpath(QString::fromLocal8Bit(argv[i]))) {
+            std::fprintf(stderr, "quorvel-artwork: cannot create %s\n", argv[i]);
+            return 1;
+        }
     }
+    const QDir out(QString::fromLocal8Bit(argv[1]));
     bool ok = true;
-    auto done = [&](bool saved, const QString& name) {
+    auto written = [&](bool saved, const QString& path) {
         ok = ok && saved;
-        std::printf("%s %s\n", saved ? "wrote" : "FAILED", qUtf8Printable(out.filePath(name)));
+        std::printf("%s %s\n", saved ? "wrote" : "FAILED", qUtf8Printable(path));
     };
+    auto done = [&](bool saved, const QString& name) {
+        written(saved, out.filePath(name));
+    };
+    const int scales[] = {1, 2};
 
     const Note notes[] = {
         {"note500.jpg", "500", 349, 179, QColor(140, 84, 160), DrawDome},
@@ -915,8 +1047,10 @@ int main(int argc, char** argv) {
         {"note5.jpg", "5", 267, 138, QColor(134, 140, 146), DrawRoundWindow},
     };
     for (const Note& note : notes) {
-        const QString name = QString::fromLatin1(note.file);
-        done(SaveJpeg(DrawBanknote(note), out.filePath(name)), name);
+        for (const int scale : scales) {
+            const QString name = AtScale(QString::fromLatin1(note.file), scale);
+            done(SaveJpeg(DrawBanknote(note, scale), out.filePath(name)), name);
+        }
     }
 
     const Coin coins[] = {
@@ -930,18 +1064,37 @@ int main(int argc, char** argv) {
         {"coin1c.png", 112, 75, "1", false, &kCopper, &kCopper},
     };
     for (const Coin& coin : coins) {
-        const QString name = QString::fromLatin1(coin.file);
-        done(SavePng(DrawCoin(coin), out.filePath(name)), name);
+        for (const int scale : scales) {
+            const QString name = AtScale(QString::fromLatin1(coin.file), scale);
+            done(SavePng(DrawCoin(coin, scale), out.filePath(name)), name);
+        }
     }
 
-    done(SaveJpeg(DrawPurse(), out.filePath(QStringLiteral("purse.jpg"))),
-         QStringLiteral("purse.jpg"));
-    done(SavePng(DrawStop(), out.filePath(QStringLiteral("stop.png"))), QStringLiteral("stop.png"));
-    done(SavePng(DrawCheckmark(), out.filePath(QStringLiteral("checkmark.png"))),
-         QStringLiteral("checkmark.png"));
+    for (const int scale : scales) {
+        QString name = AtScale(QStringLiteral("purse.jpg"), scale);
+        done(SaveJpeg(DrawPurse(scale), out.filePath(name)), name);
+        name = AtScale(QStringLiteral("stop.png"), scale);
+        done(SavePng(DrawStop(scale), out.filePath(name)), name);
+        name = AtScale(QStringLiteral("checkmark.png"), scale);
+        done(SavePng(DrawCheckmark(scale), out.filePath(name)), name);
+    }
+    // The icon is drawn for each pixel size: its twice-as-large picture is the icon of
+    // twice the size, with the detail that size allows.
     for (int size : {16, 32, 48}) {
-        const QString name = QStringLiteral("icon%1.png").arg(size);
-        done(SavePng(DrawIcon(size), out.filePath(name)), name);
+        for (const int scale : scales) {
+            const QString name = AtScale(QStringLiteral("icon%1.png").arg(size), scale);
+            done(SavePng(DrawIcon(size * scale), out.filePath(name)), name);
+        }
+    }
+
+    if (argc == 3) {
+        const QDir icons(QString::fromLocal8Bit(argv[2]));
+        for (int size : {16, 22, 24, 32, 48, 64, 128, 256}) {
+            const QString path = icons.filePath(QStringLiteral("icon%1.png").arg(size));
+            written(SavePng(DrawIcon(size), path), path);
+        }
+        const QString svg = icons.filePath(QStringLiteral("icon.svg"));
+        written(SaveText(IconSvg(), svg), svg);
     }
     return ok ? 0 : 1;
 }

@@ -15,6 +15,7 @@
 #include <optional>
 #include <random>
 #include <unistd.h>
+#include <utility>
 
 namespace {
 
@@ -141,16 +142,21 @@ void TestArtwork::everyResourceHasItsSize_data() {
     }
 }
 
-// JPEGs go through the program's own decoder, PNGs through Qt.
+// JPEGs go through the program's own decoder, PNGs through Qt. Each picture has its twin
+// for high-density screens, drawn at twice the size.
 void TestArtwork::everyResourceHasItsSize() {
     QFETCH(QString, name);
     QFETCH(QSize, size);
     const QString path = QStringLiteral(":/images/") + name;
-    QVERIFY2(QFile::exists(path), qPrintable(path));
-    const QImage image =
-        name.endsWith(QLatin1String(".jpg")) ? LoadJpegResource(path) : QImage(path);
-    QVERIFY(!image.isNull());
-    QCOMPARE(image.size(), size);
+    QString twin = path;
+    twin.insert(twin.lastIndexOf(QLatin1Char('.')), QLatin1String("@2x"));
+    for (const auto& [file, expected] : {std::pair(path, size), std::pair(twin, size * 2)}) {
+        QVERIFY2(QFile::exists(file), qPrintable(file));
+        const QImage image =
+            name.endsWith(QLatin1String(".jpg")) ? LoadJpegResource(file) : QImage(file);
+        QVERIFY(!image.isNull());
+        QCOMPARE(image.size(), expected);
+    }
 }
 
 void TestArtwork::banknoteDecodesInItsColour_data() {

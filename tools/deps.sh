@@ -1,7 +1,7 @@
 #!/bin/sh
-# Installs the Debian packages the build, the tests and the benchmarks need,
-# and nothing when all of them are already there. `deps.sh startup` adds what the
-# start-up benchmark needs (an X server without a screen, and the driver's X library).
+# Installs the Debian packages the build, the tests, the benchmarks and the Debian package
+# need, and nothing when all of them are already there. `deps.sh startup` adds what the
+# start-up benchmark needs (the driver's X library).
 set -eu
 # Build and tests.
 packages="g++ make cmake qt6-base-dev libjpeg62-turbo-dev fonts-liberation2 libbenchmark-dev"
@@ -12,6 +12,8 @@ packages="$packages xvfb dbus-daemon at-spi2-core python3-pyatspi"
 if [ "${1:-}" = startup ]; then
     packages="$packages python3-xlib"
 fi
+# Packaging and its checks: dpkg-shlibdeps and file for CPack, the validators, lintian.
+packages="$packages dpkg-dev file desktop-file-utils appstream lintian"
 missing=""
 for p in $packages; do
     if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then

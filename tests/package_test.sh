@@ -1,0 +1,48 @@
+#!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Builds the Debian package of a build with CPack into a temporary folder and checks its
+# metadata and contents with dpkg-deb, then lintian (no errors, no warnings).
+# usage: package_test.sh <build folder> <program id>
+set -eu
+build=$1
+id=$2
+out=$(mktemp -d)
+trap 'rm -rf "$out"' EXIT
+fail() {
+    echo "FAIL: $*"
+    exit 1
+}
+
+cpack --config "$build/CPackConfig.cmake" -B "$out" >"$out/cpack.log" 2>&1 ||
+    { cat "$out/cpack.log"; fail "cpack"; }
+set -- "$out"/quorvel_*_*.deb
+[ -f "$1" ] || fail "no quorvel_<version>_<arch>.deb"
+deb=$1
+
+[ "$(dpkg-deb -f "$deb" Package)" = quorvel ] || fail "package name"
+[ "$(dpkg-deb -f "$deb" Section)" = education ] || fail "section"
+depends=$(dpkg-deb -f "$deb" Depends)
+for needed in libqt6widgets6 libqt6gui6 libqt6core6 libjpeg62-turbo libc6 qt6-qpa-plugins \
+    fonts-liberation2; do
+    echo "$depends" | grep -q "\b$needed\b" || fail "Depends lacks $needed: $depends"
+done
+
+contents=$(dpkg-deb -c "$deb" | awk '{print $6}')
+for path in ./usr/bin/quorvel "./usr/share/applications/$id.desktop" \
+    "./usr/share/metainfo/$id.metainfo.xml" "./usr/share/icons/hicolor/16x16/apps/$id.png" \
+    "./usr/share/icons/hicolor/256x256/apps/$id.png" \
+    "./usr/share/icons/hicolor/scalable/apps/$id.svg" ./usr/share/man/man1/quorvel.1.gz \
+    ./usr/share/doc/quorvel/copyright ./usr/share/doc/quorvel/changelog.gz; do
+    echo "$contents" | grep -qx "$path" || fail "$path not in the package"
+done
+outside=$(echo "$contents" | grep -v '^\./usr/' | grep -vx '\./' || true)
+[ -z "$outside" ] || fail "files outside /usr: $outside"
+owners=$(dpkg-deb -c "$deb" | awk '$2 != "root/root"')
+[ -z "$owners" ] || fail "files not owned by root: $owners"
+
+# Lintian's complaint about running as root is not about the package.
+status=0
+report=$(lintian --fail-on error,warning "$deb" 2>&1) || status=$?
+printf '%s\n' "$report" | grep -v 'root privileges' || true
+[ "$status" -eq 0 ] || fail "lintian"
+echo "package in order: $(basename "$deb")"
