@@ -80,7 +80,7 @@ private:
 
 void TestHighDensity::initTestCase() {
     form_ = ShowForm();
-    QCOMPARE(form_->devicePixelRatioF(), 2.0);
+    QCOMPARE(form_.form->devicePixelRatioF(), 2.0);
 }
 
 void TestHighDensity::coinTwinIsDecodedWhenShownAndDrawn() {
@@ -91,11 +91,11 @@ void TestHighDensity::coinTwinIsDecodedWhenShownAndDrawn() {
         QVERIFY2(!ArtworkDecoded(Twin(path)), qPrintable(Twin(path)));
     }
 
-    for (QCheckBox* box : {form->Kasticket, form->Geldbeugel}) {
-        box->click();
+    for (const QCheckBox* box : {form_->Kasticket, form_->Geldbeugel}) {
+        ClickThroughWindow(form, box);
     }
-    form->GeldClick();
-    QVERIFY(form->Portemonnee->isVisible());
+    ClickThroughWindow(form, form_->Geld);
+    QVERIFY(form_->Portemonnee->isVisible());
 
     // The top picture of the first coin stack the wallet shows.
     Picture* coin = nullptr;
@@ -106,7 +106,7 @@ void TestHighDensity::coinTwinIsDecodedWhenShownAndDrawn() {
             continue;
         }
         for (int n = PieceTable[s].StackSize; n >= 1 && coin == nullptr; --n) {
-            Picture* piece = form->Pieces[static_cast<std::size_t>(s)][static_cast<std::size_t>(n)];
+            Picture* piece = form_->Pieces[static_cast<std::size_t>(s)][static_cast<std::size_t>(n)];
             if (piece->isVisible()) {
                 coin = piece;
             }
@@ -134,8 +134,8 @@ void TestHighDensity::coinTwinIsDecodedWhenShownAndDrawn() {
 void TestHighDensity::iconIsItsTwinPixelForPixel() {
     TForm1* form = form_.form.get();
     const QString path = QStringLiteral(":/images/icon32.png");
-    QCOMPARE(form->Image1->Image(), Artwork(path));
-    const QImage shown = GrabOf(form, form->Image1);
+    QCOMPARE(form_->Image1->Image(), Artwork(path));
+    const QImage shown = GrabOf(form, form_->Image1);
     QImage twin = QImage(Twin(path)).convertToFormat(QImage::Format_ARGB32);
     QCOMPARE(twin.size(), QSize(64, 64));
     twin.setDevicePixelRatio(1);
