@@ -7,6 +7,7 @@
 #include <QPainter>
 #include <QPixmap>
 
+#include <memory>
 #include <unordered_map>
 #include <utility>
 #include <vector>
@@ -172,6 +173,39 @@ const QImage& HighDensityArtwork(const QImage& picture) {
     }
     const auto source = Sources().constFind(picture.cacheKey());
     return source == Sources().constEnd() ? none : Twin(*source);
+}
+
+const QPixmap& StretchedArtwork(const QString& path, QSize size, qreal ratio) {
+    struct Drawn {
+        QString path;
+        QSize size;
+        qreal ratio;
+        QPixmap pixmap;
+    };
+    // A few entries (one per stack of the wallet and a picture or two): a list will do.
+    static std::vector<std::unique_ptr<Drawn>> drawn;
+    for (const auto& d : drawn) {
+        if (d->path == path && d->size == size && d->ratio == ratio) {
+            return d->pixmap;
+        }
+    }
+    const QImage* source = &Artwork(path);
+    if (ratio > 1 && !Twin(path).isNull()) {
+        source = &Twin(path);
+    }
+    // Drawn as the control would draw the picture itself, onto transparency, so that a copy
+    // of it shows exactly the same pixels.
+    QImage image(size * ratio, QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(ratio);
+    image.fill(Qt::transparent);
+    {
+        QPainter p(&image);
+        p.setRenderHint(QPainter::SmoothPixmapTransform);
+        p.drawImage(QRect(QPoint(0, 0), size), *source);
+    }
+    drawn.push_back(
+        std::make_unique<Drawn>(Drawn{path, size, ratio, QPixmap::fromImage(std::move(image))}));
+    return drawn.back()->pixmap;
 }
 
 bool ArtworkDecoded(const QString& path) {

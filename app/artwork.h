@@ -2,6 +2,7 @@
 
 #include <QIcon>
 #include <QImage>
+#include <QPixmap>
 #include <QRect>
 #include <QString>
 
@@ -18,6 +19,11 @@ const QImage& Artwork(const QString& path);
 // decoded on first use and carries device pixel ratio 2, so it paints at the size of the
 // picture itself. A null image for any other picture.
 const QImage& HighDensityArtwork(const QImage& picture);
+
+// The picture at `path` stretched to `size` (logical pixels) for a screen of device pixel ratio
+// `ratio`, drawn from the twice-as-large picture above 1x. Drawn once per path, size and ratio
+// and shared by every control that shows it so; the picture is decoded on first use.
+const QPixmap& StretchedArtwork(const QString& path, QSize size, qreal ratio);
 
 // Whether the picture at `path` has been decoded yet.
 bool ArtworkDecoded(const QString& path);

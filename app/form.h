@@ -118,6 +118,8 @@ private:
     // ---------------------------------------------------------- wallet (handlers/wallet.cpp)
     void ConnectWallet();
     void PrepareWallet();
+    // Draws the pictures of every stack ahead of the wallet's first opening.
+    void PreparePiecePictures();
     void GeldClick();
     void ComposeWallet();
     // Serves all 115 banknote and coin pictures: stack 0..14, place 1..stack size.

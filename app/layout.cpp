@@ -108,7 +108,7 @@ Picture* MakePicture(QWidget* parent, const char* name, QRect geometry, const QS
                      bool stretch) {
     auto* p = Named(new Picture(parent, stretch), name);
     p->setGeometry(geometry);
-    p->SetImage(Artwork(image));
+    p->SetSource(image);
     return p;
 }
 
@@ -169,8 +169,8 @@ void TForm1::BuildWindowControls() {
                               Font(kSans, 19, Bold), Black, Qt::AlignLeft, true);
     SetBackground(Reeksteller, Yellow);
     SetTip(Reeksteller, QStringLiteral("Dit is het nummer van de oefening."));
-    Image4 =
-        MakePicture(this, "Image4", {26, 119, 57, 25}, QStringLiteral(":/images/stop.png"), true);
+    Image4 = MakePicture(this, "Image4", {26, 119, 57, 25}, QStringLiteral(":/images/stopsign.png"),
+                         true);
     Image4->setCursor(Qt::ArrowCursor);
     SetTip(Image4, QStringLiteral("Stop het programma."));
     KlokVenster = MakeLabel(this, "KlokVenster", QString(), {416, 121, 87, 24},
@@ -471,13 +471,13 @@ void TForm1::BuildWallet() {
     const QString pieceTip = QStringLiteral("Aanklikken om te gebruiken.");
     for (int s = 0; s < DenominationCount; ++s) {
         const Denomination& d = PieceTable[s];
-        const QImage& image = Artwork(QString::fromLatin1(d.Image.data(), d.Image.size()));
+        const QString image = QString::fromLatin1(d.Image.data(), d.Image.size());
         for (int n = 1; n <= d.StackSize; ++n) {
             const PicturePoint at = PicturePosition(s, n);
             auto* pic = new Picture(w, true);
             pic->setObjectName(QString::fromStdString(PictureName(s, n)));
             pic->setGeometry(at.Left, at.Top, d.Width, d.Height);
-            pic->SetImage(image);
+            pic->SetSource(image);
             pic->setCursor(Qt::PointingHandCursor);
             SetTip(pic, pieceTip);
             Pieces[s][n] = pic;

@@ -1,5 +1,10 @@
 // Writes pictures of the real window, drawn offscreen, for people to look at: the start
 // state, the information panel open, a receipt to pay from the wallet, and the wallet.
+//
+//   quorvel-screenshots [DIR] [--seed N]
+//
+// With a seed every run draws the same exercises and wallet, so the pictures of two
+// builds can be compared pixel for pixel.
 
 #include "app/form.h"
 #include "app/look.h"
@@ -9,14 +14,44 @@
 #include <QTest>
 
 #include <cstdio>
+#include <random>
+
+namespace {
+
+// Draws from one fixed seed, whatever the program asks to reseed.
+class SeededRandom final : public RandomSource {
+public:
+    explicit SeededRandom(unsigned long long seed) : engine_(seed) {}
+    void Reseed() override {}
+    int rnd(int n) override {
+        return n <= 1 ? 0 : std::uniform_int_distribution<int>(0, n - 1)(engine_);
+    }
+
+private:
+    std::mt19937_64 engine_;
+};
+
+} // namespace
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     look::SetUpApplication();
-    const QString dir = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(".");
+    QString dir = QStringLiteral(".");
+    std::unique_ptr<RandomSource> seeded;
+    const QStringList args = QCoreApplication::arguments().mid(1);
+    for (int i = 0; i < args.size(); ++i) {
+        if (args[i] == QLatin1String("--seed") && i + 1 < args.size()) {
+            seeded = std::make_unique<SeededRandom>(args[++i].toULongLong());
+        } else {
+            dir = args[i];
+        }
+    }
     QDir().mkpath(dir);
 
     TForm1 form;
+    if (seeded) {
+        form.SetRandomSource(std::move(seeded));
+    }
     form.show();
     form.activateWindow();
     if (!QTest::qWaitForWindowActive(&form)) {

@@ -87,31 +87,38 @@ void CaptionBox::paintEvent(QPaintEvent*) {
 
 Picture::Picture(QWidget* parent, bool stretch) : QWidget(parent), stretch_(stretch) {}
 
-void Picture::SetImage(const QImage& image) {
-    image_ = image;
+void Picture::SetSource(const QString& path) {
+    source_ = path;
     update();
 }
 
+const QImage& Picture::Image() const {
+    static const QImage none;
+    return source_.isEmpty() ? none : Artwork(source_);
+}
+
 void Picture::paintEvent(QPaintEvent*) {
-    if (image_.isNull()) {
+    if (source_.isEmpty()) {
         return;
     }
     QPainter p(this);
-    p.setRenderHint(QPainter::SmoothPixmapTransform);
+    const qreal ratio = p.device()->devicePixelRatioF();
+    if (stretch_) {
+        // Drawn once at this size and shared by every picture of it, such as a whole stack
+        // of the wallet: painting is then a copy, not a scaling.
+        p.drawPixmap(QPoint(0, 0), StretchedArtwork(source_, size(), ratio));
+        return;
+    }
     // Above 1x the twice-as-large drawing of the picture, where there is one: it is decoded
     // here, the first time such a screen shows it, and paints at the same size.
-    const QImage* shown = &image_;
-    if (p.device()->devicePixelRatioF() > 1) {
-        const QImage& sharp = HighDensityArtwork(image_);
+    const QImage* shown = &Image();
+    if (ratio > 1) {
+        const QImage& sharp = HighDensityArtwork(*shown);
         if (!sharp.isNull()) {
             shown = &sharp;
         }
     }
-    if (stretch_) {
-        p.drawImage(rect(), *shown);
-    } else {
-        p.drawImage(QPoint(0, 0), *shown);
-    }
+    p.drawImage(QPoint(0, 0), *shown);
 }
 
 void Picture::mousePressEvent(QMouseEvent* event) {

@@ -56,8 +56,10 @@ class Picture : public QWidget {
     Q_OBJECT
 public:
     Picture(QWidget* parent, bool stretch);
-    void SetImage(const QImage& image);
-    const QImage& Image() const { return image_; }
+    // The picture at a resource path of the window's artwork. Nothing is decoded until the
+    // picture is first painted or asked for: a hidden picture costs nothing at start-up.
+    void SetSource(const QString& path);
+    const QImage& Image() const;
 
 signals:
     void clicked();
@@ -68,7 +70,7 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
-    QImage image_;
+    QString source_;
     bool stretch_;
     bool pressed_ = false;
 };

@@ -65,7 +65,9 @@ std::unique_ptr<TForm1> WindowWithWallet() {
     }
     Control<QCheckBox>(form.get(), "Kasticket")->click();
     Control<QCheckBox>(form.get(), "Geldbeugel")->click();
-    QApplication::processEvents();
+    // The pupil's hand moving from the wallet option to the purse: the window uses such a
+    // pause to make the wallet's pictures ready.
+    QTest::qWait(300);
     return form;
 }
 

@@ -106,7 +106,8 @@ void TestHighDensity::coinTwinIsDecodedWhenShownAndDrawn() {
             continue;
         }
         for (int n = PieceTable[s].StackSize; n >= 1 && coin == nullptr; --n) {
-            Picture* piece = form_->Pieces[static_cast<std::size_t>(s)][static_cast<std::size_t>(n)];
+            Picture* piece =
+                form_->Pieces[static_cast<std::size_t>(s)][static_cast<std::size_t>(n)];
             if (piece->isVisible()) {
                 coin = piece;
             }

@@ -80,15 +80,24 @@ void LessonTest::scoring_data() {
     QTest::addColumn<int>("changeRight"); // -1: not judged
     QTest::addColumn<bool>("point");
 
-    QTest::newRow("classic right") << false << "521" << "" << true << -1 << true;
-    QTest::newRow("classic wrong") << false << "0" << "" << false << -1 << false;
-    QTest::newRow("same value in other boxes") << false << "5210" << "" << true << -1 << true;
-    QTest::newRow("receipt both right") << true << "521" << "5" << true << 1 << true;
-    QTest::newRow("receipt change wrong") << true << "521" << "6" << true << 0 << false;
-    QTest::newRow("receipt sum wrong") << true << "0" << "5" << false << 1 << false;
-    QTest::newRow("full stop in the change") << true << "521" << "5.0" << true << 1 << true;
-    QTest::newRow("empty change") << true << "521" << "" << true << 0 << false;
-    QTest::newRow("change too large") << true << "521" << "1e30" << true << 0 << false;
+    QTest::newRow("classic right") << false << "521"
+                                   << "" << true << -1 << true;
+    QTest::newRow("classic wrong") << false << "0"
+                                   << "" << false << -1 << false;
+    QTest::newRow("same value in other boxes") << false << "5210"
+                                               << "" << true << -1 << true;
+    QTest::newRow("receipt both right") << true << "521"
+                                        << "5" << true << 1 << true;
+    QTest::newRow("receipt change wrong") << true << "521"
+                                          << "6" << true << 0 << false;
+    QTest::newRow("receipt sum wrong") << true << "0"
+                                       << "5" << false << 1 << false;
+    QTest::newRow("full stop in the change") << true << "521"
+                                             << "5.0" << true << 1 << true;
+    QTest::newRow("empty change") << true << "521"
+                                  << "" << true << 0 << false;
+    QTest::newRow("change too large") << true << "521"
+                                      << "1e30" << true << 0 << false;
 }
 
 void LessonTest::scoring() {

@@ -1,6 +1,7 @@
 // The window as a whole: start state, the information panel, the keys that press
 // RESET and OK, Tab, and stopping the program.
 
+#include "app/artwork.h"
 #include "support/form_fixture.h"
 
 #include <QScreen>
@@ -9,6 +10,7 @@
 class WindowTest : public QObject {
     Q_OBJECT
 private slots:
+    void hiddenPicturesAreDecodedWhenFirstShown();
     void startState();
     void infoPanelLeavesTheExerciseAlone();
     void infoPanelGivesTheFocusBack();
@@ -17,6 +19,34 @@ private slots:
     void stopPictureEndsTheEventLoop();
     void closingTheWindowEndsTheEventLoop();
 };
+
+// Start-up decodes only what the first frame shows: the wallet's banknotes and coins and
+// the purse wait until they are first painted, and then one picture serves a whole stack.
+// (First in this process, before any other test opens the wallet.)
+void WindowTest::hiddenPicturesAreDecodedWhenFirstShown() {
+    ShownForm f = ShowForm();
+    QApplication::processEvents();
+    // Stacks every dealing shows (the 5-euro notes and the coins), and the purse.
+    const QStringList wallet{":/images/note5.jpg", ":/images/coin2e.png", ":/images/purse.jpg"};
+    for (const QString& path : wallet) {
+        QVERIFY2(!ArtworkDecoded(path), qPrintable(path));
+    }
+    QVERIFY(!ArtworkDecoded(QStringLiteral(":/images/note500.jpg")));
+    QVERIFY(!ArtworkDecoded(QStringLiteral(":/images/stop.png")));
+    QVERIFY(ArtworkDecoded(QStringLiteral(":/images/stopsign.png")));
+
+    for (const QWidget* w :
+         {static_cast<QWidget*>(f->Kasticket), static_cast<QWidget*>(f->Geldbeugel),
+          static_cast<QWidget*>(f->Geld)}) {
+        ClickThroughWindow(f.form.get(), w);
+        QApplication::processEvents();
+    }
+    QVERIFY(f->Portemonnee->isVisible());
+    for (const QString& path : wallet) {
+        QVERIFY2(ArtworkDecoded(path), qPrintable(path));
+    }
+    QCOMPARE(f->Pieces[7][1]->Image().cacheKey(), f->Pieces[7][2]->Image().cacheKey());
+}
 
 void WindowTest::startState() {
     // 57 + 68: the first exercise is drawn on the first activation, and only then.

@@ -1,10 +1,14 @@
 // The wallet in the window: preparing it for each exercise, dealing it, taking pieces
 // out and paying with them.
 
+#include "app/artwork.h"
 #include "app/form.h"
 #include "wallet/pieces.h"
 
 #include <QKeyEvent>
+#include <QTimer>
+
+#include <functional>
 
 namespace {
 
@@ -25,6 +29,24 @@ protected:
         }
         return QObject::eventFilter(watched, event);
     }
+};
+
+// Runs `shown` each time the watched widget is shown.
+class WhenShown final : public QObject {
+public:
+    WhenShown(QObject* parent, std::function<void()> shown)
+        : QObject(parent), shown_(std::move(shown)) {}
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::ShowToParent) {
+            shown_();
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    std::function<void()> shown_;
 };
 
 std::size_t At(int i) {
@@ -48,11 +70,31 @@ void TForm1::ConnectWallet() {
     connect(PortemonneeSluiten, &QPushButton::clicked, this, &TForm1::PortemonneeSluitenClick);
     connect(PortemonneeReset, &QPushButton::clicked, this, &TForm1::PortemonneeResetClick);
 
+    // The wallet's pictures are drawn when it first opens. Once the purse appears the
+    // pupil may open it any moment: they are made ready then, in the pause after the
+    // click, so that the first opening is as quick as the later ones.
+    Geld->installEventFilter(new WhenShown(this, [this] {
+        QTimer::singleShot(100, this, [this] {
+            if (Geld->isVisible()) {
+                PreparePiecePictures();
+            }
+        });
+    }));
+
     auto* keep = new KeepFocusInWallet(this);
     for (QWidget* w :
          {static_cast<QWidget*>(Portemonnee), static_cast<QWidget*>(PortemonneeSluiten),
           static_cast<QWidget*>(PortemonneeReset)}) {
         w->installEventFilter(keep);
+    }
+}
+
+void TForm1::PreparePiecePictures() {
+    for (int s = 0; s < DenominationCount; ++s) {
+        const Denomination& d = PieceTable[At(s)];
+        Picture* piece = Pieces[At(s)][1];
+        StretchedArtwork(QString::fromLatin1(d.Image.data(), d.Image.size()), piece->size(),
+                         piece->devicePixelRatioF());
     }
 }
 
