@@ -6,6 +6,7 @@
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     look::SetUpApplication();
+    InstallAccessibility();
     TForm1 form;
     form.show();
     form.activateWindow();

@@ -2,6 +2,7 @@
 
 #include <QFocusEvent>
 #include <QKeyEvent>
+#include <QMetaMethod>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QStyle>
@@ -90,6 +91,10 @@ void Picture::SetImage(const QImage& image) {
     update();
 }
 
+bool Picture::Clickable() const {
+    return isSignalConnected(QMetaMethod::fromSignal(&Picture::clicked));
+}
+
 void Picture::paintEvent(QPaintEvent*) {
     if (image_.isNull()) {
         return;
@@ -100,6 +105,12 @@ void Picture::paintEvent(QPaintEvent*) {
         p.drawImage(rect(), image_);
     } else {
         p.drawImage(QPoint(0, 0), image_);
+    }
+    // Only the keyboard ever gives a picture the focus: show where it stands.
+    if (hasFocus()) {
+        QPen pen(Qt::black, 2, Qt::DashLine);
+        p.setPen(pen);
+        p.drawRect(rect().adjusted(1, 1, -1, -1));
     }
 }
 
@@ -198,6 +209,11 @@ void MouseButton::mousePressEvent(QMouseEvent* event) {
         event->accept();
     }
     emit mouseDown(event->button());
+}
+
+void MouseButton::PressAndRelease() {
+    emit mouseDown(Qt::LeftButton);
+    emit mouseUp(Qt::LeftButton);
 }
 
 void MouseButton::mouseReleaseEvent(QMouseEvent* event) {

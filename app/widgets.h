@@ -58,6 +58,10 @@ public:
     Picture(QWidget* parent, bool stretch);
     void SetImage(const QImage& image);
     const QImage& Image() const { return image_; }
+    // A click by other means than the mouse (a screen reader's Press, a key).
+    void Press() { emit clicked(); }
+    // Whether anything listens to the click, which makes the picture a button.
+    bool Clickable() const;
 
 signals:
     void clicked();
@@ -131,6 +135,8 @@ class MouseButton : public QPushButton {
     Q_OBJECT
 public:
     MouseButton(const QString& text, QWidget* parent);
+    // A left press and release by other means than the mouse (a screen reader's Press).
+    void PressAndRelease();
 
 signals:
     void mouseDown(Qt::MouseButton button);
