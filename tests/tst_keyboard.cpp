@@ -59,6 +59,7 @@ private slots:
     void helpForTheFocus();
     void screenReaderActionsRunTheHandlersOnce();
     void namesFollowTheExercise();
+    void everyControlIsNamed();
 };
 
 void KeyboardTest::initTestCase() {
@@ -316,6 +317,37 @@ void KeyboardTest::namesFollowTheExercise() {
     QVERIFY2(line.startsWith(f->Aantal[12]->text().simplified()), qPrintable(line));
     QVERIFY2(line.contains(f->Artikel[12]->text()), qPrintable(line));
     QVERIFY2(line.endsWith(f->Prijs[12]->text().trimmed()), qPrintable(line));
+}
+
+void KeyboardTest::everyControlIsNamed() {
+    ShownForm f = ShowForm();
+    // In the receipt mode with the wallet open, the most controls are in use.
+    Key(f, Qt::Key_K, Qt::AltModifier);
+    Key(f, Qt::Key_P, Qt::AltModifier);
+    Key(f, Qt::Key_F4);
+    QList<QWidget*> controls = f.form->findChildren<QWidget*>();
+    controls.append(f.form.get());
+    QStringList unnamed;
+    for (QWidget* w : controls) {
+        const QString id = w->objectName();
+        if (id.isEmpty() || id.startsWith(QLatin1String("qt_"))) {
+            continue; // parts Qt builds inside a control
+        }
+        // A label that shows nothing has nothing to say, nor the announcer before it
+        // first speaks.
+        if (auto* label = qobject_cast<QLabel*>(w); label && label->text().isEmpty()) {
+            continue;
+        }
+        if (qobject_cast<Announcer*>(w) && w->isHidden()) {
+            continue;
+        }
+        QAccessibleInterface* node = Accessible(w);
+        if (node->text(QAccessible::Name).trimmed().isEmpty() ||
+            node->role() == QAccessible::Client) {
+            unnamed << id;
+        }
+    }
+    QVERIFY2(unnamed.isEmpty(), qPrintable(unnamed.join(QLatin1Char(' '))));
 }
 
 QTEST_MAIN(KeyboardTest)
