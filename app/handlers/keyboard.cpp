@@ -8,6 +8,7 @@
 
 #include <QApplication>
 
+#include <algorithm>
 #include <functional>
 
 namespace {
@@ -222,6 +223,15 @@ void TForm1::ClickSetting(QWidget* control) {
 }
 
 void TForm1::CheckKeyDown() {
+    // A press of the mouse takes the focus to CONTROLEER, and leaving a settings field
+    // may draw a new exercise before the check; the sum row and the change field keep
+    // it, since leaving them changes nothing, and the release brings it back there.
+    QWidget* focus = QApplication::focusWidget();
+    const bool inAnswer =
+        focus == Teruggave || std::find(Tot.begin(), Tot.end(), focus) != Tot.end();
+    if (!inAnswer) {
+        Kontroleer->setFocus(Qt::MouseFocusReason);
+    }
     checkKeyHeld_ = true;
     Kontroleer->setDown(true);
     KontroleerMouseDown(Qt::LeftButton);
