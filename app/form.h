@@ -146,6 +146,7 @@ private:
     void CheckKeyUp();
     void MoveAmongPieces(int key);
     void TakeFocusedPiece();
+    void PieceHidden(Picture* piece);
     void HelpForFocus();
     // Clicks a control the way the mouse does: focus first where a click gives it.
     void ClickSetting(QWidget* control);

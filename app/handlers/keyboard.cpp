@@ -40,6 +40,28 @@ private:
     Handler handler_;
 };
 
+// Tells when a piece with the focus is hidden itself, before Qt passes the focus on.
+class PieceHideWatcher final : public QObject {
+public:
+    using Handler = std::function<void(Picture*)>;
+    PieceHideWatcher(QObject* parent, Handler handler)
+        : QObject(parent), handler_(std::move(handler)) {}
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Hide) {
+            auto* piece = static_cast<Picture*>(watched);
+            if (piece->isHidden() && piece->hasFocus()) {
+                handler_(piece);
+            }
+        }
+        return false;
+    }
+
+private:
+    Handler handler_;
+};
+
 std::size_t At(int i) {
     return static_cast<std::size_t>(i);
 }
@@ -52,6 +74,14 @@ bool IsActivation(int key) {
 
 void TForm1::ConnectKeyboard() {
     qApp->installEventFilter(new KeyWatcher(this, [this](QKeyEvent* e) { return KeyboardKey(e); }));
+    auto* hides = new PieceHideWatcher(this, [this](Picture* p) { PieceHidden(p); });
+    for (const auto& stack : Pieces) {
+        for (Picture* piece : stack) {
+            if (piece) {
+                piece->installEventFilter(hides);
+            }
+        }
+    }
 }
 
 // A key acts on a control only where a click on it would: shown, enabled and not covered
@@ -253,12 +283,13 @@ struct ShownPiece {
 } // namespace
 
 // The pieces still in the wallet, stack by stack from the 500-euro note down, the top
-// piece of each stack first.
-static std::vector<ShownPiece> PiecesInWallet(const Controls& c) {
+// piece of each stack first; `leaving` counts as still there.
+static std::vector<ShownPiece> PiecesInWallet(const Controls& c, const QWidget* leaving = nullptr) {
     std::vector<ShownPiece> shown;
     for (int s = 0; s < DenominationCount; ++s) {
         for (int n = PieceTable[At(s)].StackSize; n >= 1; --n) {
-            if (!c.Pieces[At(s)][At(n)]->isHidden()) {
+            const Picture* piece = c.Pieces[At(s)][At(n)];
+            if (!piece->isHidden() || piece == leaving) {
                 shown.push_back({s, n});
             }
         }
@@ -309,22 +340,29 @@ void TForm1::MoveAmongPieces(int key) {
 }
 
 void TForm1::TakeFocusedPiece() {
-    std::vector<ShownPiece> shown = PiecesInWallet(*this);
+    const std::vector<ShownPiece> shown = PiecesInWallet(*this);
+    const int at = IndexOfFocus(*this, shown);
+    if (at >= 0) {
+        Briefje500n1Click(shown[At(at)].stack, shown[At(at)].place);
+    }
+}
+
+void TForm1::PieceHidden(Picture* piece) {
+    // A hidden focus would pass on along the window's chain, to a sum box under the
+    // wallet: it goes to the next piece instead, or to the wallet when none is left.
+    // Taken by key, by a screen reader's Press or dealt anew, all come here.
+    std::vector<ShownPiece> shown = PiecesInWallet(*this, piece);
     const int at = IndexOfFocus(*this, shown);
     if (at < 0) {
         return;
     }
-    const ShownPiece taken = shown[At(at)];
     shown.erase(shown.begin() + at);
-    // The focus moves on before the piece goes: a hidden focus would pass it on along
-    // the window's chain, to a sum box under the wallet.
     if (shown.empty()) {
         Portemonnee->setFocus(Qt::OtherFocusReason);
     } else {
         const ShownPiece next = shown[At(std::min(at, static_cast<int>(shown.size()) - 1))];
         Pieces[At(next.stack)][At(next.place)]->setFocus(Qt::OtherFocusReason);
     }
-    Briefje500n1Click(taken.stack, taken.place);
 }
 
 void TForm1::HelpForFocus() {
