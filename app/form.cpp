@@ -22,6 +22,8 @@ TForm1::TForm1(QWidget* parent)
     ConnectTimer();
     ConnectWallet();
     ConnectHelp();
+    ConnectAccessibility();
+    ConnectKeyboard();
     FormCreate();
 }
 
@@ -78,9 +80,10 @@ void TForm1::SetUpKeyboard() {
 }
 
 void TForm1::PressShortcutButton(QPushButton* button) {
-    // Only a key pressed in an edit field or a check box reaches the button.
+    // Only a key pressed in an edit field or a check box reaches the button, or on the
+    // button itself, where the end of a timed series puts the focus.
     QWidget* focus = QApplication::focusWidget();
-    if (qobject_cast<QLineEdit*>(focus) || qobject_cast<QCheckBox*>(focus)) {
+    if (qobject_cast<QLineEdit*>(focus) || qobject_cast<QCheckBox*>(focus) || focus == button) {
         button->click();
     }
 }

@@ -1,10 +1,12 @@
 #pragma once
 
+#include "app/accessibility.h"
 #include "app/controls.h"
 #include "app/helptexts.h"
 #include "lesson/lesson.h"
 
 #include <QHash>
+#include <QKeyEvent>
 #include <QPointer>
 #include <QShortcut>
 #include <QWidget>
@@ -135,6 +137,31 @@ private:
     // topmost visible control under the pointer explains itself.
     void HelpPointerMoved(QWidget* receiver, QPoint at);
 
+    // ------------------------------------------- keys for the mouse's actions
+    // (handlers/keyboard.cpp)
+    void ConnectKeyboard();
+    // A key on its way to a control of the window; true when it was used here.
+    bool KeyboardKey(QKeyEvent* event);
+    bool WalletKey(int key);
+    bool WindowKey(const QKeyEvent* event);
+    void CheckKeyDown();
+    void CheckKeyUp();
+    void MoveAmongPieces(int key);
+    void TakeFocusedPiece();
+    void PieceHidden(Picture* piece);
+    void HelpForFocus();
+    // Clicks a control the way the mouse does: focus first where a click gives it.
+    void ClickSetting(QWidget* control);
+
+    // -------------------------------------------------- what a screen reader hears
+    // (handlers/announce.cpp)
+    void ConnectAccessibility();
+    // Names that follow the exercise: the sum boxes by column, receipt lines, the amount due.
+    void NameExercise();
+    void AnnounceJudgement(const Judgement& j);
+    void ClearJudgement();
+    void AnnounceResults();
+
     // ------------------------------------------------------------- building (layout.cpp)
     void BuildLayout();
     void BuildWindowControls();
@@ -161,4 +188,6 @@ private:
     QPointer<QWidget> focusBeforeInfo_;
     QShortcut* escapeShortcut_ = nullptr; // presses OKKnop1 while it is shown
     QShortcut* enterShortcut_ = nullptr;  // presses OKKnop while Info is shown
+    Announcer* announcer_ = nullptr;
+    bool checkKeyHeld_ = false; // CONTROLEER is held down by its key
 };

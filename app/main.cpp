@@ -37,6 +37,7 @@ int main(int argc, char* argv[]) {
     // Ties the window to its menu entry, so that the desktop shows the entry's name and icon.
     QGuiApplication::setDesktopFileName(QStringLiteral(QUORVEL_APP_ID));
     look::SetUpApplication();
+    InstallAccessibility();
     TForm1 form;
     form.show();
     form.activateWindow();

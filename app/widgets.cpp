@@ -4,6 +4,7 @@
 
 #include <QFocusEvent>
 #include <QKeyEvent>
+#include <QMetaMethod>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QStyle>
@@ -97,6 +98,10 @@ const QImage& Picture::Image() const {
     return source_.isEmpty() ? none : Artwork(source_);
 }
 
+bool Picture::Clickable() const {
+    return isSignalConnected(QMetaMethod::fromSignal(&Picture::clicked));
+}
+
 void Picture::paintEvent(QPaintEvent*) {
     if (source_.isEmpty()) {
         return;
@@ -107,18 +112,24 @@ void Picture::paintEvent(QPaintEvent*) {
         // Drawn once at this size and shared by every picture of it, such as a whole stack
         // of the wallet: painting is then a copy, not a scaling.
         p.drawPixmap(QPoint(0, 0), StretchedArtwork(source_, size(), ratio));
-        return;
-    }
-    // Above 1x the twice-as-large drawing of the picture, where there is one: it is decoded
-    // here, the first time such a screen shows it, and paints at the same size.
-    const QImage* shown = &Image();
-    if (ratio > 1) {
-        const QImage& sharp = HighDensityArtwork(*shown);
-        if (!sharp.isNull()) {
-            shown = &sharp;
+    } else {
+        // Above 1x the twice-as-large drawing of the picture, where there is one: it is
+        // decoded here, the first time such a screen shows it, and paints at the same size.
+        const QImage* shown = &Image();
+        if (ratio > 1) {
+            const QImage& sharp = HighDensityArtwork(*shown);
+            if (!sharp.isNull()) {
+                shown = &sharp;
+            }
         }
+        p.drawImage(QPoint(0, 0), *shown);
     }
-    p.drawImage(QPoint(0, 0), *shown);
+    // Only the keyboard ever gives a picture the focus: show where it stands.
+    if (hasFocus()) {
+        QPen pen(Qt::black, 2, Qt::DashLine);
+        p.setPen(pen);
+        p.drawRect(rect().adjusted(1, 1, -1, -1));
+    }
 }
 
 void Picture::mousePressEvent(QMouseEvent* event) {
@@ -216,6 +227,11 @@ void MouseButton::mousePressEvent(QMouseEvent* event) {
         event->accept();
     }
     emit mouseDown(event->button());
+}
+
+void MouseButton::PressAndRelease() {
+    emit mouseDown(Qt::LeftButton);
+    emit mouseUp(Qt::LeftButton);
 }
 
 void MouseButton::mouseReleaseEvent(QMouseEvent* event) {

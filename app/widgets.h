@@ -60,6 +60,10 @@ public:
     // picture is first painted or asked for: a hidden picture costs nothing at start-up.
     void SetSource(const QString& path);
     const QImage& Image() const;
+    // A click by other means than the mouse (a screen reader's Press, a key).
+    void Press() { emit clicked(); }
+    // Whether anything listens to the click, which makes the picture a button.
+    bool Clickable() const;
 
 signals:
     void clicked();
@@ -133,6 +137,8 @@ class MouseButton : public QPushButton {
     Q_OBJECT
 public:
     MouseButton(const QString& text, QWidget* parent);
+    // A left press and release by other means than the mouse (a screen reader's Press).
+    void PressAndRelease();
 
 signals:
     void mouseDown(Qt::MouseButton button);

@@ -91,6 +91,9 @@ void TForm1::SetJudgementColours(const QColor& sum, const QColor& change) {
         look::SetFieldColor(Tot[n], sum);
     }
     look::SetFieldColor(Teruggave, change);
+    if (sum == look::White && change == look::White) {
+        ClearJudgement();
+    }
 }
 
 void TForm1::ClearSumRow() {
@@ -104,6 +107,7 @@ void TForm1::ClearSumRow() {
         Tot[n]->setText(QStringLiteral(" "));
     }
     look::SetFieldColor(Teruggave, look::White);
+    ClearJudgement();
     FocusUnitsBox();
 }
 
@@ -215,6 +219,7 @@ bool TForm1::CheckAnswer() {
         Teruggave->setText(Q(j.ChangeText));
         look::SetFieldColor(Teruggave, *j.ChangeRight ? look::Green : look::Red);
     }
+    AnnounceJudgement(j);
     VolgendeOefening->show();
     return true;
 }

@@ -39,6 +39,7 @@ void TForm1::NewExercise() {
     PrepareWallet();
     ShowPoints();
     ClearSumRow();
+    NameExercise();
 }
 
 void TForm1::ShowExercise() {

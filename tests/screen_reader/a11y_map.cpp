@@ -31,6 +31,7 @@ void Walk(QAccessibleInterface* node, const QString& path, QTextStream& out) {
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     look::SetUpApplication();
+    InstallAccessibility();
     TForm1 form;
     QTextStream out(stdout);
     Walk(QAccessible::queryAccessibleInterface(&form), QString(), out);

@@ -73,7 +73,7 @@ ACTIVATE = ["Press", "SetFocus"]
 
 CONTROLS = [
     dict(id=WINDOW, name="Quorvel v.2 (Zenbo)", states=["active"]),
-    dict(id=WINDOW, role="frame", todo="the window is a plain QWidget: role filler"),
+    dict(id=WINDOW, role="frame"),
     # Buttons: Press is there, and named by their caption (or tooltip for "*").
     dict(id="VolgendeOefening", role="push button", name="VOLGENDE OEFENING",
          description=NONEMPTY, actions=ACTIVATE),
@@ -109,44 +109,60 @@ CONTROLS = [
     dict(id="Teruggave", role="text", name=Re(r"teruggave-bedrag"), states=["editable"]),
     dict(id="Tot*", role="text", name=NONEMPTY, states=["editable", "focusable"],
          actions=["SetFocus"]),
-    dict(id="Tot*", distinct=True, todo="all 14 sum boxes are named \"In te vullen som.\""),
-    dict(id="MaxArtikels", labelled_by="Label1",
-         todo="the caption is no buddy: the field is labelled by the group box"),
-    dict(id="TimerMinuten", labelled_by="Label4",
-         todo="the caption is no buddy: the field is labelled by the group box"),
+    dict(id="Tot*", distinct=True),
+    # Each sum box says its column (the first exercise: whole numbers).
+    dict(id="Tot1", name="som, eenheden", description=NONEMPTY),
+    dict(id="Tot2", name="som, tientallen"),
+    dict(id="Tot3", name="som, honderdtallen"),
+    dict(id="Tot7", name="som, miljoenen"),
+    dict(id="MaxArtikels", labelled_by="Label1"),
+    dict(id="MaxGetal", labelled_by="lblMaxGetal"),
+    dict(id="TimerMinuten", labelled_by="Label4"),
     dict(id="Help", role="text", states=["read only", "multi line"]),
     # Labels read by their text.
     dict(id="Label36", role="label", name="Oefening nr. : :"),
     dict(id="Reeksteller", role="label", name="1", description=NONEMPTY),
     dict(id="lblTotaal", role="label", name="Totaal :"),
     dict(id="lblBetaald", role="label", name="Betaald :"),
-    dict(id="lblTotaal", description=Not("Term2"), todo="description is the tooltip \"Term2\""),
-    dict(id="lblBetaald", description=Not("Term2"), todo="description is the tooltip \"Term2\""),
-    dict(id="lblTeruggave", description=Not("Term2"),
-         todo="description is the tooltip \"Term2\""),
+    dict(id="lbl*", description=NONEMPTY),
+    dict(id="lbl*", description=Not("Term2")),
+    # Bare numbers are labelled by their captions.
+    dict(id="Reeksteller", labelled_by="Label36"),
+    dict(id="Label6", labelled_by="Label41"),
+    dict(id="Label8", labelled_by="Label40"),
+    dict(id="Label48", labelled_by="Label47"),
+    dict(id="Label51", labelled_by="Label52"),
+    dict(id="Betaald", labelled_by="lblBetaald"),
+    dict(id="KlokVenster", description=NONEMPTY),
     dict(id="Label41", role="label", name="Behaalde punten"),
     dict(id="Label40", role="label", name="Maximum punten"),
     # Containers.
     dict(id="Instellingen", role="panel", name="Instellingen"),
     dict(id="Portemonnee", role="panel", name="Portemonnee"),
-    dict(id="groep2", name=Not("Instellingen"), todo="the check box group is named \"Instellingen\""),
-    dict(id="GroupBox1", name="Te betalen", todo="named \"Portemonnee\" after its container"),
-    dict(id="GroupBox2", name="Betaald", todo="named \"Portemonnee\" after its container"),
-    dict(id="Panel?", cls="BevelPanel", name=NONEMPTY, todo="panels have no name"),
-    dict(id="Info", name=NONEMPTY, todo="the information panel has no name"),
+    dict(id="groep2", role="panel", name="Soort oefening"),
+    dict(id="GroupBox1", name="Te betalen"),
+    dict(id="GroupBox2", name="Betaald"),
+    dict(id="Panel[124]", cls="BevelPanel", role="panel", name=NONEMPTY, distinct=True),
+    dict(id="Panel[124]", cls="BevelPanel", role="panel", name=NONEMPTY),
+    dict(id="Panel3", role="notification", name="Resultaten"),
+    dict(id="Info", role="panel", name="Info over het programma"),
+    # Speaks the judgement; it has no size and is hidden until the first check.
+    dict(id="Aankondiging", role="notification", absent=["showing"]),
     # Pictures that act on a click.
     dict(id="Image4", name="Stop het programma."),
     dict(id="Image1", name="Info over het Programma."),
-    dict(id="Image[14]", role="push button", actions=["Press"],
-         todo="a Picture is a filler without actions"),
-    dict(id="Geld", role="push button", name=NONEMPTY, actions=["Press"],
-         todo="the purse picture: filler, no name, no action"),
-    dict(id="Image2", name=NONEMPTY, todo="the logo in the information panel has no name"),
-    dict(id="*", cls="Picture", parent="Portemonnee", name=Re(r"^Aanklikken")),
+    dict(id="Image[14]", role="push button", actions=["Press"]),
+    dict(id="Geld", role="push button", name="Portemonnee openen", description=NONEMPTY,
+         actions=["Press"]),
+    # Shows nothing to act on: an image, named.
+    dict(id="Image2", role="image", name=NONEMPTY, actions=[]),
+    # Every wallet piece says its value and is pressed like a button.
     dict(id="*", cls="Picture", parent="Portemonnee", role="push button",
-         actions=["Press"], todo="the 115 wallet pieces are fillers without actions"),
-    dict(id="*", cls="Picture", parent="Portemonnee", distinct=True,
-         todo="every wallet piece is named \"Aanklikken om te gebruiken.\""),
+         name=Re(r"^(biljet van \d+ euro|munt van \d+ (euro|cent))$"),
+         description=NONEMPTY, actions=["Press"]),
+    dict(id="Briefje50n3", name="biljet van 50 euro"),
+    dict(id="Stuk2euron1", name="munt van 2 euro"),
+    dict(id="Stuk2centn10", name="munt van 2 cent"),
 ]
 
 # A scenario runs on a freshly started program. Steps:
@@ -192,27 +208,52 @@ SCENARIOS = [
         ("expect", "Kasticket", dict(states=["checked"])),
         ("event", ["object:state-changed:checked"], "Kasticket", None),
     ]),
-    dict(title="Toggle on Kasticket makes a receipt",
-         todo="Toggle emits toggled, the handler listens to clicked", steps=[
+    dict(title="Toggle on Kasticket makes a receipt, read line by line", steps=[
              ("do", "Kasticket", "Toggle"),
              ("expect", "Aantal11", dict(states=["showing"])),
              ("expect", "Artikel11", dict(states=["showing"])),
              ("expect", "Geldbeugel", dict(states=["showing"])),
+             # The price carries its line: quantity, article, price.
+             ("expect", "Prijs12", dict(name=Re(r"^\d\S* .*[A-Za-z].* \d+(,\d+)?$"))),
+             ("expect", "Prijs11", dict(name=Re(r"^\d\S* .*[A-Za-z].* \d+(,\d+)?$"))),
+             ("do", "Kasticket", "Toggle"),
+             ("expect", "Aantal11", dict(absent=["showing"])),
+             ("expect", "Prijs12", dict(name=Re(r"^\d+$"))),
          ]),
-    dict(title="Press on the info picture opens the panel, OK closes it",
-         todo="Image1 has no Press action", steps=[
+    dict(title="Toggle on Komma names the boxes of a decimal sum", steps=[
+             ("do", "Komma", "Toggle"),
+             ("expect", "Tot1", dict(name="som, honderdsten")),
+             ("expect", "Tot2", dict(name="som, tienden")),
+             ("expect", "Tot3", dict(name="som, komma")),
+             ("expect", "Tot4", dict(name="som, eenheden")),
+             ("expect", "Tot5", dict(name="som, tientallen")),
+         ]),
+    dict(title="Press on the info picture opens the panel, OK closes it", steps=[
              ("do", "Image1", "Press"),
              ("expect", "Info", dict(states=["showing"])),
              ("do", "OKKnop", "Press"),
              ("expect", "Info", dict(absent=["showing"])),
          ]),
-    dict(title="Press on CONTROLEER announces the judgement",
-         todo="CONTROLEER reacts to mouse presses only; the colour is not exposed", steps=[
+    dict(title="Press on CONTROLEER announces the judgement", steps=[
+             # The untouched row reads 0, which no sum is.
              ("do", "Kontroleer", "Press"),
-             ("event", JUDGEMENT_EVENTS, None, Re(r"(?i)goed|fout|juist")),
+             ("event", ["object:state-changed:showing"], "Aankondiging", "Som fout."),
+             ("expect", "Aankondiging", dict(role="notification", states=["showing"])),
+             ("expect", "VolgendeOefening", dict(states=["showing"])),
+             # The same judgement twice is spoken twice.
+             ("do", "Kontroleer", "Press"),
+             ("event", ["object:state-changed:showing"], "Aankondiging", "Som fout."),
          ]),
-    dict(title="The wallet opens by Press and pays by Press",
-         todo="Kasticket's handler, the purse and the pieces need Press", steps=[
+    dict(title="In a receipt the change is judged and announced with the sum", steps=[
+             ("do", "Kasticket", "Toggle"),
+             ("expect", "Teruggave", dict(states=["showing"])),
+             ("focus", "Teruggave"),
+             ("set_text", "Teruggave", "0"),
+             ("do", "Kontroleer", "Press"),
+             ("event", ["object:state-changed:showing"], "Aankondiging",
+              Re(r"^Som fout\. Teruggave (goed|fout)\.$")),
+         ]),
+    dict(title="The wallet opens by Press and pays by Press", steps=[
              ("do", "Kasticket", "Toggle"),
              ("expect", "Geldbeugel", dict(states=["showing"])),
              ("do", "Geldbeugel", "Toggle"),
@@ -222,6 +263,10 @@ SCENARIOS = [
              ("expect", "Label3", dict(name=TRIMMED)),
              ("do", "Briefje5n1", "Press"),
              ("expect", "Geldteller", dict(name=Re(r"5"))),
+             ("expect", "Briefje5n1", dict(absent=["showing"])),
+             ("do", "PortemonneeSluiten", "Press"),
+             ("expect", "Portemonnee", dict(absent=["showing"])),
+             ("expect", "Betaald", dict(name=Re(r"^5$"))),
          ]),
 ]
 

@@ -1,0 +1,180 @@
+#include "app/accessibility.h"
+
+#include "app/widgets.h"
+
+#include <QAccessibleWidget>
+#include <QCheckBox>
+
+namespace {
+
+const char* const kRoleProperty = "quorvelAccessibleRole";
+
+QAccessible::Role RoleOf(const QWidget* w, QAccessible::Role fallback) {
+    const QVariant role = w->property(kRoleProperty);
+    return role.isValid() ? static_cast<QAccessible::Role>(role.toInt()) : fallback;
+}
+
+bool Usable(const QWidget* w) {
+    return w->isEnabled() && w->isVisible();
+}
+
+// The window itself: a window, named by its title.
+class WindowAccessible final : public QAccessibleWidget {
+public:
+    explicit WindowAccessible(QWidget* w) : QAccessibleWidget(w, QAccessible::Window) {}
+};
+
+// Panels group what they hold; one may be a notification.
+class PanelAccessible final : public QAccessibleWidget {
+public:
+    explicit PanelAccessible(QWidget* w) : QAccessibleWidget(w, QAccessible::Grouping) {}
+    QAccessible::Role role() const override { return RoleOf(widget(), QAccessible::Grouping); }
+};
+
+// A picture is a button when something listens to its click, else an image.
+class PictureAccessible final : public QAccessibleWidget {
+public:
+    explicit PictureAccessible(Picture* w) : QAccessibleWidget(w, QAccessible::Graphic) {}
+
+    QAccessible::Role role() const override {
+        return Clickable() ? QAccessible::Button : QAccessible::Graphic;
+    }
+    QStringList actionNames() const override {
+        QStringList names;
+        if (Clickable()) {
+            names << pressAction();
+        }
+        return names + QAccessibleWidget::actionNames();
+    }
+    void doAction(const QString& action) override {
+        if (action == pressAction() && Clickable()) {
+            if (Usable(widget())) {
+                static_cast<Picture*>(widget())->Press();
+            }
+            return;
+        }
+        QAccessibleWidget::doAction(action);
+    }
+    QStringList keyBindingsForAction(const QString&) const override { return {}; }
+
+private:
+    bool Clickable() const { return static_cast<Picture*>(widget())->Clickable(); }
+};
+
+// A button that acts on mouse presses and releases: Press is a press and a release.
+class MouseButtonAccessible final : public QAccessibleWidget {
+public:
+    explicit MouseButtonAccessible(MouseButton* w) : QAccessibleWidget(w, QAccessible::Button) {}
+
+    QString text(QAccessible::Text t) const override {
+        if (t == QAccessible::Name && widget()->accessibleName().isEmpty()) {
+            return static_cast<MouseButton*>(widget())->text();
+        }
+        return QAccessibleWidget::text(t);
+    }
+    QStringList actionNames() const override {
+        return QStringList{pressAction()} + QAccessibleWidget::actionNames();
+    }
+    void doAction(const QString& action) override {
+        if (action == pressAction()) {
+            if (Usable(widget())) {
+                static_cast<MouseButton*>(widget())->PressAndRelease();
+            }
+            return;
+        }
+        QAccessibleWidget::doAction(action);
+    }
+    QStringList keyBindingsForAction(const QString&) const override { return {}; }
+};
+
+// A check box whose Toggle is a click: the program's handlers listen to clicks.
+class CheckBoxAccessible final : public QAccessibleWidget {
+public:
+    explicit CheckBoxAccessible(QCheckBox* w) : QAccessibleWidget(w, QAccessible::CheckBox) {}
+
+    QAccessible::State state() const override {
+        QAccessible::State s = QAccessibleWidget::state();
+        s.checkable = true;
+        s.checked = Box()->isChecked();
+        return s;
+    }
+    // Named by its own caption before the group box it stands in.
+    QString text(QAccessible::Text t) const override {
+        if (t == QAccessible::Name && widget()->accessibleName().isEmpty()) {
+            return Box()->text();
+        }
+        return QAccessibleWidget::text(t);
+    }
+    QStringList actionNames() const override {
+        return QStringList{toggleAction()} + QAccessibleWidget::actionNames();
+    }
+    void doAction(const QString& action) override {
+        if (action == toggleAction()) {
+            Box()->click(); // does nothing when disabled
+            return;
+        }
+        QAccessibleWidget::doAction(action);
+    }
+    QStringList keyBindingsForAction(const QString&) const override { return {}; }
+
+private:
+    QCheckBox* Box() const { return static_cast<QCheckBox*>(widget()); }
+};
+
+class AnnouncerAccessible final : public QAccessibleWidget {
+public:
+    explicit AnnouncerAccessible(QWidget* w) : QAccessibleWidget(w, QAccessible::Notification) {}
+};
+
+QAccessibleInterface* Factory(const QString& className, QObject* object) {
+    auto* w = qobject_cast<QWidget*>(object);
+    if (w == nullptr) {
+        return nullptr;
+    }
+    if (className == QLatin1String("TForm1")) {
+        return new WindowAccessible(w);
+    }
+    if (className == QLatin1String("BevelPanel")) {
+        return new PanelAccessible(w);
+    }
+    if (className == QLatin1String("Picture")) {
+        return new PictureAccessible(static_cast<Picture*>(w));
+    }
+    if (className == QLatin1String("MouseButton")) {
+        return new MouseButtonAccessible(static_cast<MouseButton*>(w));
+    }
+    if (className == QLatin1String("Announcer")) {
+        return new AnnouncerAccessible(w);
+    }
+    if (className == QLatin1String("QCheckBox")) {
+        return new CheckBoxAccessible(static_cast<QCheckBox*>(w));
+    }
+    return nullptr;
+}
+
+} // namespace
+
+void InstallAccessibility() {
+    // Asked before the factories installed earlier, Qt's own among them.
+    QAccessible::installFactory(&Factory);
+}
+
+Announcer::Announcer(QWidget* parent) : QWidget(parent) {
+    setObjectName(QStringLiteral("Aankondiging"));
+    setGeometry(0, 0, 0, 0);
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    setFocusPolicy(Qt::NoFocus);
+    hide();
+}
+
+void Announcer::Announce(const QString& text) {
+    // A notification is spoken when it appears: take it away first, so that the same
+    // text twice is spoken twice.
+    hide();
+    setAccessibleName(text);
+    show();
+}
+
+void SetAccessibleRole(QWidget* w, int role) {
+    w->setProperty(kRoleProperty, role);
+}
