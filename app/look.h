@@ -35,7 +35,7 @@ enum Style { Regular = 0, Bold = 1, Italic = 2, Underline = 4 };
 // A font by face name and character height in pixels.
 QFont Font(const char* face, int pixels, int style);
 
-// The application-wide look: the widget style and the design's font faces mapped to
+// The application-wide look: the widget style and the window's font faces mapped to
 // installed metric-compatible ones. Call once, before any widget is created.
 void SetUpApplication();
 

@@ -30,7 +30,7 @@ const char* const kSans = "MS Sans Serif";
 const char* const kArial = "Arial";
 const char* const kCourier = "Courier";
 
-// Font and colours as the design gives them; a null family or an invalid colour is
+// Font and colours as the window is meant to have them; a null family or an invalid colour is
 // not checked.
 struct Look {
     Look(const char* family = nullptr, int pixels = 0, int style = Regular, QColor color = {},
@@ -922,7 +922,7 @@ void LayoutTest::selfSizingLabelsKeepTheirAnchor() {
 void LayoutTest::textsFitTheirLabels_data() {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("text");
-    // The texts of the design, where they are ever seen.
+    // The window's own texts, where they are ever seen.
     for (QLabel* label : form_->findChildren<QLabel*>()) {
         const QString name = label->objectName();
         if (!qobject_cast<Caption*>(label) && name != QLatin1String("Label51") &&
