@@ -169,8 +169,8 @@ void TForm1::BuildWindowControls() {
                               Font(kSans, 19, Bold), Black, Qt::AlignLeft, true);
     SetBackground(Reeksteller, Yellow);
     SetTip(Reeksteller, QStringLiteral("Dit is het nummer van de oefening."));
-    Image4 = MakePicture(this, "Image4", {26, 119, 57, 25}, QStringLiteral(":/images/stopsign.png"),
-                         true);
+    Image4 =
+        MakePicture(this, "Image4", {26, 119, 57, 25}, QStringLiteral(":/images/stop.png"), true);
     Image4->setCursor(Qt::ArrowCursor);
     SetTip(Image4, QStringLiteral("Stop het programma."));
     KlokVenster = MakeLabel(this, "KlokVenster", QString(), {416, 121, 87, 24},

@@ -984,20 +984,6 @@ bool SaveText(const QByteArray& text, const QString& path) {
 }
 
 // "note500.jpg" at scale 2 is "note500@2x.jpg".
-// `picture` stretched to `size` for a screen of `scale` device pixels per pixel, as the
-// window stretches a picture: drawn smoothly onto transparency.
-QImage Stretched(const QImage& picture, QSize size, int scale) {
-    QImage image(size * scale, QImage::Format_ARGB32_Premultiplied);
-    image.setDevicePixelRatio(scale);
-    image.fill(Qt::transparent);
-    QPainter p(&image);
-    p.setRenderHint(QPainter::SmoothPixmapTransform);
-    p.drawImage(QRect(QPoint(0, 0), size), picture);
-    p.end();
-    image.setDevicePixelRatio(1);
-    return image;
-}
-
 QString AtScale(const QString& file, int scale) {
     QString name = file;
     if (scale != 1) {
@@ -1089,14 +1075,6 @@ int main(int argc, char** argv) {
         done(SaveJpeg(DrawPurse(scale), out.filePath(name)), name);
         name = AtScale(QStringLiteral("stop.png"), scale);
         done(SavePng(DrawStop(scale), out.filePath(name)), name);
-        // The window shows the sign 57 x 25 pixels large. Stretched here once, from the
-        // picture just written and exactly as the window would stretch it, it need not be
-        // decoded whole at every start.
-        name = AtScale(QStringLiteral("stopsign.png"), scale);
-        done(SavePng(Stretched(QImage(out.filePath(AtScale(QStringLiteral("stop.png"), scale))),
-                               QSize(57, 25), scale),
-                     out.filePath(name)),
-             name);
         name = AtScale(QStringLiteral("checkmark.png"), scale);
         done(SavePng(DrawCheckmark(scale), out.filePath(name)), name);
     }

@@ -6,7 +6,6 @@
 
 #include <QFile>
 #include <QImage>
-#include <QPainter>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -120,7 +119,6 @@ private slots:
     void coinBackgroundBecomesTransparent_data();
     void coinBackgroundBecomesTransparent();
     void whiteInsideACoinStaysOpaque();
-    void stopSignIsTheStopPictureStretched();
 };
 
 void TestArtwork::everyResourceHasItsSize_data() {
@@ -349,30 +347,6 @@ void TestArtwork::whiteInsideACoinStaysOpaque() {
     QCOMPARE(qAlpha(coin.pixel(39, 29)), 0);
     QCOMPARE(qAlpha(coin.pixel(12, 7)), 255);
     QCOMPARE(coin.pixel(20, 15), qRgba(255, 255, 255, 255));
-}
-
-// The window shows the STOP picture 57 x 25 large; it carries it drawn at that size, so the
-// large picture need not be decoded at every start. What it shows is exactly the large
-// picture stretched, at 1x and at 2x.
-void TestArtwork::stopSignIsTheStopPictureStretched() {
-    for (const int ratio : {1, 2}) {
-        const QString suffix = ratio == 1 ? QString() : QStringLiteral("@2x");
-        QImage sign(QStringLiteral(":/images/stopsign%1.png").arg(suffix));
-        QCOMPARE(sign.size(), QSize(57, 25) * ratio);
-        sign = sign.convertToFormat(QImage::Format_ARGB32_Premultiplied);
-        sign.setDevicePixelRatio(1);
-
-        const QImage large(QStringLiteral(":/images/stop%1.png").arg(suffix));
-        QImage stretched(QSize(57, 25) * ratio, QImage::Format_ARGB32_Premultiplied);
-        stretched.setDevicePixelRatio(ratio);
-        stretched.fill(Qt::transparent);
-        QPainter p(&stretched);
-        p.setRenderHint(QPainter::SmoothPixmapTransform);
-        p.drawImage(QRect(0, 0, 57, 25), large);
-        p.end();
-        stretched.setDevicePixelRatio(1);
-        QCOMPARE(sign, stretched);
-    }
 }
 
 QTEST_GUILESS_MAIN(TestArtwork)
