@@ -5,10 +5,15 @@ JOBS ?= $(shell nproc)
 RELEASE_DIR := build/release
 TEST_DIR := build/test
 SANITIZE_DIR := build/sanitize
+FUZZ_DIR := build/fuzz
+# Inputs per fuzz target: the long run by default, FUZZ_RUNS=... to choose.
+FUZZ_RUNS ?= 10000000
+FUZZ_SHORT_RUNS ?= 20000
 # Tests run headless; the private runtime dir keeps Qt from complaining about a shared one.
 TEST_ENV := QT_QPA_PLATFORM=offscreen
 
-.PHONY: all deps build run test test-sanitize bench screenshots format format-check clean
+.PHONY: all deps build run test test-sanitize fuzz fuzz-short fuzz-build bench screenshots format \
+	format-check clean
 
 all: build
 
@@ -31,6 +36,20 @@ test-sanitize: deps
 	cmake -S . -B $(SANITIZE_DIR) -DCMAKE_BUILD_TYPE=Debug -DQUORVEL_SANITIZE=ON -DQUORVEL_BENCH=OFF
 	cmake --build $(SANITIZE_DIR) -j $(JOBS)
 	ctest --test-dir $(SANITIZE_DIR) --output-on-failure -j $(JOBS)
+
+# libFuzzer targets (clang, AddressSanitizer, UndefinedBehaviorSanitizer), one after the other.
+fuzz-build:
+	@./tools/deps.sh fuzz
+	cmake -S . -B $(FUZZ_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
+		-DQUORVEL_FUZZ=ON -DQUORVEL_TESTS=OFF -DQUORVEL_BENCH=OFF
+	cmake --build $(FUZZ_DIR) -j $(JOBS) --target fuzz_read_number fuzz_setting_text \
+		fuzz_jpeg_decode fuzz_picture_loader
+
+fuzz: fuzz-build
+	./tools/fuzz.sh $(FUZZ_DIR) $(FUZZ_RUNS)
+
+fuzz-short: fuzz-build
+	./tools/fuzz.sh $(FUZZ_DIR) $(FUZZ_SHORT_RUNS)
 
 bench: deps
 	cmake -S . -B $(RELEASE_DIR) -DCMAKE_BUILD_TYPE=Release -DQUORVEL_TESTS=OFF
