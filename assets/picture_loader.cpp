@@ -130,8 +130,10 @@ QImage LoadCoinResource(const QString& path) {
 }
 
 QImage LoadCoinData(const QByteArray& bytes, const QString& name) {
+    // Read as PNG only: left to guess, Qt would also take a JPEG, and its JPEG reader fills a
+    // truncated picture with grey and calls that a success.
     QImage image;
-    if (!image.loadFromData(bytes)) {
+    if (!image.loadFromData(bytes, "PNG")) {
         ReportFailure(name, QStringLiteral("not a readable picture"));
         return {};
     }
