@@ -6,7 +6,8 @@ RELEASE_DIR := build/release
 TEST_DIR := build/test
 SANITIZE_DIR := build/sanitize
 FUZZ_DIR := build/fuzz
-# Inputs per fuzz target: the long run by default, FUZZ_RUNS=... to choose.
+# Inputs per fuzz target: the long run by default, FUZZ_RUNS=... to choose (FUZZ_MAX_TIME=<s>
+# in the environment also caps each target's time).
 FUZZ_RUNS ?= 10000000
 FUZZ_SHORT_RUNS ?= 20000
 # Tests run headless; the private runtime dir keeps Qt from complaining about a shared one.

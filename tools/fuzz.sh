@@ -4,6 +4,8 @@
 # timeout, running out of memory) fails the run; its input is kept under <build>/findings.
 #
 #   tools/fuzz.sh <fuzz build dir> <inputs per target> [target...]
+#
+# FUZZ_MAX_TIME=<seconds> in the environment also stops each target after that long.
 set -u
 cd "$(dirname "$0")/.."
 dir=$1
@@ -26,6 +28,9 @@ for target in $targets; do
         fuzz_picture_loader) seeds=assets/images options="-max_len=32768 -close_fd_mask=2" ;;
         *) echo "unknown fuzz target: $target" >&2; exit 2 ;;
     esac
+    if [ -n "${FUZZ_MAX_TIME:-}" ]; then
+        options="$options -max_total_time=$FUZZ_MAX_TIME"
+    fi
     log="$dir/logs/$target.log"
     echo "== $target: $runs inputs (log: $log)"
     start=$(date +%s)
