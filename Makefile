@@ -5,14 +5,19 @@ JOBS ?= $(shell nproc)
 RELEASE_DIR := build/release
 TEST_DIR := build/test
 SANITIZE_DIR := build/sanitize
+FUZZ_DIR := build/fuzz
+# Inputs per fuzz target: the long run by default, FUZZ_RUNS=... to choose (FUZZ_MAX_TIME=<s>
+# in the environment also caps each target's time).
+FUZZ_RUNS ?= 10000000
+FUZZ_SHORT_RUNS ?= 20000
 # Tests run headless; the private runtime dir keeps Qt from complaining about a shared one.
 TEST_ENV := QT_QPA_PLATFORM=offscreen
 # The test builds treat every compiler warning as an error, so "no warnings" holds by
 # check; the build behind `make run` does not, so no user's build fails on one.
 WERROR ?= ON
 
-.PHONY: all deps configure build run test test-sanitize bench bench-startup screenshots \
-	package format format-check clean
+.PHONY: all deps configure build run test test-sanitize fuzz fuzz-short fuzz-build bench \
+	bench-startup screenshots package format format-check clean
 
 all: build
 
@@ -41,6 +46,20 @@ test-sanitize: deps
 	ctest --test-dir $(SANITIZE_DIR) --output-on-failure -j $(JOBS)
 
 # The wallet's first opening counts only as the first window of a process: it runs alone.
+# libFuzzer targets (clang, AddressSanitizer, UndefinedBehaviorSanitizer), one after the other.
+fuzz-build:
+	@./tools/deps.sh fuzz
+	cmake -S . -B $(FUZZ_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
+		-DQUORVEL_FUZZ=ON -DQUORVEL_TESTS=OFF -DQUORVEL_BENCH=OFF
+	cmake --build $(FUZZ_DIR) -j $(JOBS) --target fuzz_read_number fuzz_setting_text \
+		fuzz_jpeg_decode fuzz_picture_loader
+
+fuzz: fuzz-build
+	./tools/fuzz.sh $(FUZZ_DIR) $(FUZZ_RUNS)
+
+fuzz-short: fuzz-build
+	./tools/fuzz.sh $(FUZZ_DIR) $(FUZZ_SHORT_RUNS)
+
 bench: deps
 	cmake -S . -B $(RELEASE_DIR) -DCMAKE_BUILD_TYPE=Release -DQUORVEL_TESTS=OFF
 	cmake --build $(RELEASE_DIR) -j $(JOBS)

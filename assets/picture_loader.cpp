@@ -94,18 +94,21 @@ QImage LoadJpegResource(const QString& path) {
         ReportFailure(path, file.errorString());
         return {};
     }
-    const QByteArray bytes = file.readAll();
+    return LoadJpegData(file.readAll(), path);
+}
+
+QImage LoadJpegData(const QByteArray& bytes, const QString& name) {
     std::string error;
     const std::optional<DecodedImage> decoded =
         DecodeJpeg(reinterpret_cast<const unsigned char*>(bytes.constData()),
                    static_cast<std::size_t>(bytes.size()), &error);
     if (!decoded) {
-        ReportFailure(path, QString::fromStdString(error));
+        ReportFailure(name, QString::fromStdString(error));
         return {};
     }
     QImage image(decoded->width, decoded->height, QImage::Format_RGB888);
     if (image.isNull()) {
-        ReportFailure(path, QStringLiteral("out of memory"));
+        ReportFailure(name, QStringLiteral("out of memory"));
         return {};
     }
     const std::size_t rowBytes = static_cast<std::size_t>(decoded->width) * 3;
@@ -117,10 +120,21 @@ QImage LoadJpegResource(const QString& path) {
 
 QImage LoadCoinResource(const QString& path) {
     RegisterPictures();
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        ReportFailure(path, file.exists() ? QStringLiteral("not a readable picture")
+                                          : QStringLiteral("no such file"));
+        return {};
+    }
+    return LoadCoinData(file.readAll(), path);
+}
+
+QImage LoadCoinData(const QByteArray& bytes, const QString& name) {
+    // Read as PNG only: left to guess, Qt would also take a JPEG, and its JPEG reader fills a
+    // truncated picture with grey and calls that a success.
     QImage image;
-    if (!image.load(path)) {
-        ReportFailure(path, QFile::exists(path) ? QStringLiteral("not a readable picture")
-                                                : QStringLiteral("no such file"));
+    if (!image.loadFromData(bytes, "PNG")) {
+        ReportFailure(name, QStringLiteral("not a readable picture"));
         return {};
     }
     image = image.convertToFormat(QImage::Format_ARGB32);

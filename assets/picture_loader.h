@@ -15,3 +15,7 @@ QImage LoadJpegResource(const QString& path);
 // background is the white (or nearly white) area connected to the border, so that light
 // parts inside the coin stay opaque. Failure is reported as for LoadJpegResource.
 QImage LoadCoinResource(const QString& path);
+
+// The same two from bytes already in memory; `name` only names the picture in the failure line.
+QImage LoadJpegData(const QByteArray& bytes, const QString& name);
+QImage LoadCoinData(const QByteArray& bytes, const QString& name);

@@ -119,6 +119,8 @@ private slots:
     void coinBackgroundBecomesTransparent_data();
     void coinBackgroundBecomesTransparent();
     void whiteInsideACoinStaysOpaque();
+    void damagedCoinIsRefused_data();
+    void damagedCoinIsRefused();
 };
 
 void TestArtwork::everyResourceHasItsSize_data() {
@@ -347,6 +349,28 @@ void TestArtwork::whiteInsideACoinStaysOpaque() {
     QCOMPARE(qAlpha(coin.pixel(39, 29)), 0);
     QCOMPARE(qAlpha(coin.pixel(12, 7)), 255);
     QCOMPARE(coin.pixel(20, 15), qRgba(255, 255, 255, 255));
+}
+
+void TestArtwork::damagedCoinIsRefused_data() {
+    QTest::addColumn<QByteArray>("bytes");
+    const QByteArray coin = ReadResource(QStringLiteral(":/images/coin2e.png"));
+    const QByteArray note = ReadResource(QStringLiteral(":/images/note20.jpg"));
+    QVERIFY(coin.size() > 1000 && note.size() > 1000);
+    QTest::newRow("empty") << QByteArray();
+    QTest::newRow("random bytes") << Garbage(4000, 4);
+    QTest::newRow("truncated PNG") << coin.left(coin.size() / 2);
+    // Qt's own JPEG reader would hand this back grey-filled as if it were whole.
+    QTest::newRow("truncated JPEG") << note.left(note.size() / 2);
+}
+
+void TestArtwork::damagedCoinIsRefused() {
+    QFETCH(QByteArray, bytes);
+    StderrCapture capture;
+    const QImage coin = LoadCoinData(bytes, QStringLiteral("coin.png"));
+    const QByteArray printed = capture.Finish();
+    QVERIFY(coin.isNull());
+    QVERIFY2(printed.contains("quorvel: cannot decode coin.png: not a readable picture\n"),
+             printed.constData());
 }
 
 QTEST_GUILESS_MAIN(TestArtwork)

@@ -1,7 +1,8 @@
 #!/bin/sh
 # Installs the Debian packages the build, the tests, the benchmarks and the Debian package
 # need, and nothing when all of them are already there. `deps.sh startup` adds what the
-# start-up benchmark needs (the driver's X library).
+# start-up benchmark needs (the driver's X library), `deps.sh fuzz` clang and its
+# libFuzzer and sanitizer runtimes for the fuzz targets.
 set -eu
 # Build and tests.
 packages="g++ make cmake qt6-base-dev libjpeg62-turbo-dev fonts-liberation2 libbenchmark-dev"
@@ -14,6 +15,9 @@ if [ "${1:-}" = startup ]; then
 fi
 # Packaging and its checks: dpkg-shlibdeps and file for CPack, the validators, lintian.
 packages="$packages dpkg-dev file desktop-file-utils appstream lintian"
+if [ "${1:-}" = fuzz ]; then
+    packages="$packages clang libclang-rt-dev"
+fi
 missing=""
 for p in $packages; do
     if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
