@@ -40,6 +40,11 @@ void SetBackground(QWidget* w, const QColor& color) {
 }
 
 void SetFieldColor(QWidget* w, const QColor& color) {
+    // A new exercise whitens every box twice: an unchanged palette is left alone, as
+    // setting one costs a palette-change event for the field and its style.
+    if (w->palette().color(QPalette::Base) == color && w->testAttribute(Qt::WA_SetPalette)) {
+        return;
+    }
     QPalette p = w->palette();
     p.setColor(QPalette::Base, color);
     w->setPalette(p);

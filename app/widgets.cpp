@@ -44,10 +44,15 @@ QRect DrawBevel(QPainter& p, QRect r, Bevel bevel, int width) {
 
 } // namespace
 
-BevelPanel::BevelPanel(QWidget* parent, const Style& style) : QFrame(parent), style_(style) {}
+BevelPanel::BevelPanel(QWidget* parent, const Style& style) : QFrame(parent), style_(style) {
+    // It paints every pixel of itself, so nothing under it need be painted first: the
+    // open wallet and the results panel then cost only their own drawing.
+    setAttribute(Qt::WA_OpaquePaintEvent, style_.color.alpha() == 255);
+}
 
 void BevelPanel::SetColor(const QColor& color) {
     style_.color = color;
+    setAttribute(Qt::WA_OpaquePaintEvent, color.alpha() == 255);
     update();
 }
 
@@ -65,7 +70,10 @@ void BevelPanel::paintEvent(QPaintEvent*) {
 }
 
 CaptionBox::CaptionBox(const QString& caption, const QColor& color, QWidget* parent)
-    : QGroupBox(caption, parent), color_(color) {}
+    : QGroupBox(caption, parent), color_(color) {
+    // As a panel: it paints every pixel of itself.
+    setAttribute(Qt::WA_OpaquePaintEvent, color_.alpha() == 255);
+}
 
 void CaptionBox::paintEvent(QPaintEvent*) {
     QPainter p(this);
