@@ -6,6 +6,7 @@
 #include <QIconEngine>
 #include <QPainter>
 #include <QPixmap>
+#include <QSet>
 
 #include <memory>
 #include <unordered_map>
@@ -14,7 +15,14 @@
 
 namespace {
 
+// Every picture decoded so far, kept or not.
+QSet<QString>& EverDecoded() {
+    static QSet<QString> decoded;
+    return decoded;
+}
+
 QImage Load(const QString& path) {
+    EverDecoded().insert(path);
     if (path.endsWith(QLatin1String(".jpg"))) {
         return LoadJpegResource(path);
     }
@@ -189,9 +197,19 @@ const QPixmap& StretchedArtwork(const QString& path, QSize size, qreal ratio) {
             return d->pixmap;
         }
     }
-    const QImage* source = &Artwork(path);
-    if (ratio > 1 && !Twin(path).isNull()) {
-        source = &Twin(path);
+    // The picture itself is needed only for this drawing, so it is decoded for it and let
+    // go, unless something else already keeps it: the large STOP picture alone would keep
+    // a megabyte for a sign of 57 x 25 pixels.
+    const auto decoded = [](const QString& file) {
+        const auto it = Cache().find(file);
+        return it != Cache().end() ? it->second : Load(file);
+    };
+    QImage source;
+    if (ratio > 1) {
+        source = decoded(TwinPath(path));
+    }
+    if (source.isNull()) {
+        source = decoded(path);
     }
     // Drawn as the control would draw the picture itself, onto transparency, so that a copy
     // of it shows exactly the same pixels.
@@ -201,7 +219,7 @@ const QPixmap& StretchedArtwork(const QString& path, QSize size, qreal ratio) {
     {
         QPainter p(&image);
         p.setRenderHint(QPainter::SmoothPixmapTransform);
-        p.drawImage(QRect(QPoint(0, 0), size), *source);
+        p.drawImage(QRect(QPoint(0, 0), size), source);
     }
     drawn.push_back(
         std::make_unique<Drawn>(Drawn{path, size, ratio, QPixmap::fromImage(std::move(image))}));
@@ -209,7 +227,7 @@ const QPixmap& StretchedArtwork(const QString& path, QSize size, qreal ratio) {
 }
 
 bool ArtworkDecoded(const QString& path) {
-    return Cache().count(path) != 0;
+    return EverDecoded().contains(path);
 }
 
 QIcon ArtworkIcon(std::initializer_list<IconPicture> pictures) {

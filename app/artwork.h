@@ -25,7 +25,7 @@ const QImage& HighDensityArtwork(const QImage& picture);
 // and shared by every control that shows it so; the picture is decoded on first use.
 const QPixmap& StretchedArtwork(const QString& path, QSize size, qreal ratio);
 
-// Whether the picture at `path` has been decoded yet.
+// Whether the picture at `path` has been decoded yet (whether or not it was kept).
 bool ArtworkDecoded(const QString& path);
 
 // One picture of an icon: the whole picture at `path`, or the rectangle `area` of it, shown
