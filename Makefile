@@ -11,7 +11,7 @@ TEST_ENV := QT_QPA_PLATFORM=offscreen
 # check; the build behind `make run` does not, so no user's build fails on one.
 WERROR ?= ON
 
-.PHONY: all deps build run test test-sanitize bench bench-startup screenshots format format-check clean
+.PHONY: all deps build run test test-sanitize soak bench bench-startup screenshots format format-check clean
 
 all: build
 
@@ -34,6 +34,16 @@ test-sanitize: deps
 	cmake -S . -B $(SANITIZE_DIR) -DCMAKE_BUILD_TYPE=Debug -DQUORVEL_SANITIZE=ON -DQUORVEL_BENCH=OFF -DQUORVEL_WERROR=$(WERROR)
 	cmake --build $(SANITIZE_DIR) -j $(JOBS)
 	ctest --test-dir $(SANITIZE_DIR) --output-on-failure -j $(JOBS)
+
+# A monkey drives the real window with a million seeded random events under the sanitizers,
+# checking its invariants after each: `make soak SOAK_EVENTS=20000 SOAK_SEED=7` for another
+# run, `make soak SOAK_REPLAY=soak-failure-7.log` to play a failed run's events back (its
+# log lies in $(SANITIZE_DIR)/tests).
+export SOAK_EVENTS SOAK_SEED SOAK_REPLAY SOAK_TRACE_FROM SOAK_MAX_EVENT_MS
+soak: deps
+	cmake -S . -B $(SANITIZE_DIR) -DCMAKE_BUILD_TYPE=Debug -DQUORVEL_SANITIZE=ON -DQUORVEL_BENCH=OFF -DQUORVEL_WERROR=$(WERROR)
+	cmake --build $(SANITIZE_DIR) -j $(JOBS) --target quorvel_soak
+	cd $(SANITIZE_DIR)/tests && $(TEST_ENV) ./quorvel_soak
 
 # The wallet's first opening counts only as the first window of a process: it runs alone.
 bench: deps

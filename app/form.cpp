@@ -22,10 +22,14 @@ TForm1::TForm1(QWidget* parent)
     ConnectTimer();
     ConnectWallet();
     ConnectHelp();
+    ConnectFocusGuard();
     FormCreate();
 }
 
-TForm1::~TForm1() = default;
+TForm1::~TForm1() {
+    // Controls hidden while the window is taken apart must not call back into it.
+    delete lostControlWatcher_;
+}
 
 void TForm1::SetRandomSource(std::unique_ptr<RandomSource> random) {
     lesson_.SetRandomSource(std::move(random));

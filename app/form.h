@@ -73,6 +73,7 @@ private:
     struct SettingMemory {
         QString PreviousValue;
         QString LastAccepted;
+        QString Text; // the field's text before the change now under way
     };
     SettingMemory& MemoryOf(EditBox* field);
     bool IsValidSetting(EditBox* field, const QString& text) const;
@@ -80,6 +81,8 @@ private:
     void RestorePreviousValue(EditBox* field);
     void RememberSettledText(EditBox* field);
     void NewExerciseAfterLeaving(EditBox* field);
+    // An edit that reaches a field the pupil is not in is undone.
+    void RefuseUnenteredEdit(EditBox* field);
     void NewExerciseAndSeries();
 
     // ---------------------------------------- sum row and check (handlers/answer.cpp)
@@ -133,6 +136,14 @@ private:
     // topmost visible control under the pointer explains itself.
     void HelpPointerMoved(QWidget* receiver, QPoint at);
 
+    // ------------------------------------------- hidden and disabled controls (handlers/focus.cpp)
+    void ConnectFocusGuard();
+    // A control being hidden or disabled took the focus with it: it goes to the units
+    // box, or to no control when that cannot take it.
+    void MoveFocusOffLostControl();
+    // Whether a control can act: shown, in a shown window, and enabled.
+    static bool Acts(const QWidget* control);
+
     // ------------------------------------------------------------- building (layout.cpp)
     void BuildLayout();
     void BuildWindowControls();
@@ -157,6 +168,7 @@ private:
     QHash<QWidget*, HelpHandler> helpHandlers_;
     // Where the focus was when the information panel opened; it goes back there.
     QPointer<QWidget> focusBeforeInfo_;
-    QShortcut* escapeShortcut_ = nullptr; // presses OKKnop1 while it is shown
-    QShortcut* enterShortcut_ = nullptr;  // presses OKKnop while Info is shown
+    QShortcut* escapeShortcut_ = nullptr;   // presses OKKnop1 while it is shown
+    QShortcut* enterShortcut_ = nullptr;    // presses OKKnop while Info is shown
+    QObject* lostControlWatcher_ = nullptr; // ends with the window, before its controls
 };
