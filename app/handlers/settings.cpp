@@ -86,11 +86,6 @@ void TForm1::RestorePreviousValue(EditBox* field) {
 void TForm1::RememberSettledText(EditBox* field) {
     if (IsValidSetting(field, field->text())) {
         MemoryOf(field).LastAccepted = field->text();
-        MemoryOf(field).Text = field->text();
-        // Qt reports an edit by the pupil before the change that every assignment reports.
-        connect(field, &QLineEdit::textEdited, this, [this, field] { RefuseUnenteredEdit(field); });
-        connect(field, &QLineEdit::textChanged, this,
-                [this, field](const QString& text) { MemoryOf(field).Text = text; });
     }
 }
 
