@@ -16,7 +16,7 @@ TEST_ENV := QT_QPA_PLATFORM=offscreen
 # check; the build behind `make run` does not, so no user's build fails on one.
 WERROR ?= ON
 
-.PHONY: all deps configure build run test test-sanitize fuzz fuzz-short fuzz-build bench \
+.PHONY: all deps configure build run test test-sanitize soak fuzz fuzz-short fuzz-build bench \
 	bench-startup screenshots package format format-check clean
 
 all: build
@@ -44,6 +44,16 @@ test-sanitize: deps
 	cmake -S . -B $(SANITIZE_DIR) -DCMAKE_BUILD_TYPE=Debug -DQUORVEL_SANITIZE=ON -DQUORVEL_BENCH=OFF -DQUORVEL_WERROR=$(WERROR)
 	cmake --build $(SANITIZE_DIR) -j $(JOBS)
 	ctest --test-dir $(SANITIZE_DIR) --output-on-failure -j $(JOBS)
+
+# A monkey drives the real window with a million seeded random events under the sanitizers,
+# checking its invariants after each: `make soak SOAK_EVENTS=20000 SOAK_SEED=7` for another
+# run, `make soak SOAK_REPLAY=soak-failure-7.log` to play a failed run's events back (its
+# log lies in $(SANITIZE_DIR)/tests).
+export SOAK_EVENTS SOAK_SEED SOAK_REPLAY SOAK_TRACE_FROM SOAK_MAX_EVENT_MS
+soak: deps
+	cmake -S . -B $(SANITIZE_DIR) -DCMAKE_BUILD_TYPE=Debug -DQUORVEL_SANITIZE=ON -DQUORVEL_BENCH=OFF -DQUORVEL_WERROR=$(WERROR)
+	cmake --build $(SANITIZE_DIR) -j $(JOBS) --target quorvel_soak
+	cd $(SANITIZE_DIR)/tests && $(TEST_ENV) ./quorvel_soak
 
 # The wallet's first opening counts only as the first window of a process: it runs alone.
 # libFuzzer targets (clang, AddressSanitizer, UndefinedBehaviorSanitizer), one after the other.

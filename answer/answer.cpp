@@ -29,12 +29,12 @@ int CarryIntoBox(const std::array<int, 14>& carry, int box, bool decimal) {
 }
 
 std::string AssembleSum(const SumBoxTexts& boxes) {
-    std::string typed(14, '0');
-    for (std::size_t n = 1; n <= 14; ++n) {
+    // Only Tot1 keeps a text of more than one character (a refused one stays there for
+    // the pupil to see); it is read whole, so "54" there never passes for a 5.
+    std::string typed;
+    for (std::size_t n = 14; n >= 1; --n) {
         const std::string& text = boxes[n];
-        if (!text.empty() && text != " ") {
-            typed[14 - n] = text[0];
-        }
+        typed += text.empty() || text == " " ? std::string("0") : text;
     }
     return typed;
 }

@@ -27,8 +27,9 @@ int CarryIntoBox(const std::array<int, 14>& carry, int box, bool decimal);
 // empty text.
 using SumBoxTexts = std::array<std::string, 15>;
 
-// The sum row as one 14-character number text, Tot14 first: every box gives its first
-// character, and a box that is empty or holds a single blank counts as "0".
+// The sum row as one number text, Tot14 first, as the boxes show it: every box gives its
+// whole text, and a box that is empty or holds a single blank counts as "0". With one
+// character per box that is 14 characters.
 std::string AssembleSum(const SumBoxTexts& boxes);
 
 // The text with its first full stop made a decimal comma; later ones stay.

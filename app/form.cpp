@@ -24,10 +24,14 @@ TForm1::TForm1(QWidget* parent)
     ConnectHelp();
     ConnectAccessibility();
     ConnectKeyboard();
+    ConnectFocusGuard();
     FormCreate();
 }
 
-TForm1::~TForm1() = default;
+TForm1::~TForm1() {
+    // Controls hidden while the window is taken apart must not call back into it.
+    delete lostControlWatcher_;
+}
 
 void TForm1::SetRandomSource(std::unique_ptr<RandomSource> random) {
     lesson_.SetRandomSource(std::move(random));

@@ -75,6 +75,7 @@ private:
     struct SettingMemory {
         QString PreviousValue;
         QString LastAccepted;
+        QString Text; // the field's text before the change now under way
     };
     SettingMemory& MemoryOf(EditBox* field);
     bool IsValidSetting(EditBox* field, const QString& text) const;
@@ -82,6 +83,8 @@ private:
     void RestorePreviousValue(EditBox* field);
     void RememberSettledText(EditBox* field);
     void NewExerciseAfterLeaving(EditBox* field);
+    // An edit that reaches a field the pupil is not in is undone.
+    void RefuseUnenteredEdit(EditBox* field);
     void NewExerciseAndSeries();
 
     // ---------------------------------------- sum row and check (handlers/answer.cpp)
@@ -161,6 +164,13 @@ private:
     void AnnounceJudgement(const Judgement& j);
     void ClearJudgement();
     void AnnounceResults();
+    // ------------------------------------------- hidden and disabled controls (handlers/focus.cpp)
+    void ConnectFocusGuard();
+    // A control being hidden or disabled took the focus with it: it goes to the units
+    // box, or to no control when that cannot take it.
+    void MoveFocusOffLostControl();
+    // Whether a control can act: shown, in a shown window, and enabled.
+    static bool Acts(const QWidget* control);
 
     // ------------------------------------------------------------- building (layout.cpp)
     void BuildLayout();
@@ -190,4 +200,5 @@ private:
     QShortcut* enterShortcut_ = nullptr;  // presses OKKnop while Info is shown
     Announcer* announcer_ = nullptr;
     bool checkKeyHeld_ = false; // CONTROLEER is held down by its key
+    QObject* lostControlWatcher_ = nullptr; // ends with the window, before its controls
 };

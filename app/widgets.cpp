@@ -184,7 +184,11 @@ void RaisedTextLabel::paintEvent(QPaintEvent*) {
 }
 
 EditBox::EditBox(QWidget* parent, bool selectOnProgramFocus)
-    : QLineEdit(parent), selectOnProgramFocus_(selectOnProgramFocus) {}
+    : QLineEdit(parent), selectOnProgramFocus_(selectOnProgramFocus) {
+    // Text dropped on a field arrives without the field being entered or left, so none
+    // of its rules would judge it: no field takes drops.
+    setAcceptDrops(false);
+}
 
 void EditBox::keyPressEvent(QKeyEvent* event) {
     // The key-down handler runs first and may move the focus; the key itself still

@@ -109,7 +109,8 @@ private:
 // A one-line edit field that reports the key before the field sees it (keyDown), the
 // characters that a plain QLineEdit ignores (Enter as a carriage return), mouse clicks
 // and focus changes with their reason. With selectOnProgramFocus it selects its whole
-// text whenever the focus arrives by keyboard or by the program, not by the mouse.
+// text whenever the focus arrives by keyboard or by the program, not by the mouse. It
+// takes no dropped text.
 class EditBox : public QLineEdit {
     Q_OBJECT
 public:

@@ -23,7 +23,7 @@ struct LessonSettings {
 // The outcome of one check.
 struct Judgement {
     bool Readable = false; // false: the sum row is no number, and nothing was judged
-    std::string Typed;     // the fourteen characters read from the sum row
+    std::string Typed;     // the sum row as read, Tot14 first (see AssembleSum)
     bool SumRight = false;
     // Judged in the receipt mode only; the change text as the field must show it (its
     // first full stop made a comma).

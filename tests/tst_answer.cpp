@@ -62,7 +62,7 @@ void AnswerTest::assembleSum_data() {
     QTest::newRow("125") << QStringList{"5", "2", "1"} << "00000000000125";
     QTest::newRow("blank and empty count as 0")
         << QStringList{"5", " ", "", "1"} << "00000000001005";
-    QTest::newRow("first character of a box") << QStringList{"54"} << "00000000000005";
+    QTest::newRow("whole text of a box") << QStringList{"54"} << "000000000000054";
     QTest::newRow("decimal") << QStringList{"0", "5", ",", "2", "1"} << "00000000012,50";
     QStringList fourteen;
     for (int n = 1; n <= 14; ++n) {

@@ -176,6 +176,9 @@ void TForm1::FocusLeftmostBox() {
 }
 
 void TForm1::Wis1Click() {
+    if (!Acts(Wis1)) {
+        return;
+    }
     ClearSumRow();
 }
 
@@ -190,6 +193,9 @@ void TForm1::TeruggaveExit() {
 }
 
 void TForm1::Wis2Click() {
+    if (!Acts(Wis2)) {
+        return;
+    }
     Teruggave->clear();
     if (Shown(Teruggave)) {
         Teruggave->setFocus();
@@ -234,6 +240,11 @@ void TForm1::KontroleerMouseUp(Qt::MouseButton) {
 }
 
 void TForm1::VolgendeOefeningClick() {
+    // Only the button the pupil sees scores: once hidden (the time is up, a settings
+    // field entered) no key or other route may press it.
+    if (!Acts(VolgendeOefening)) {
+        return;
+    }
     SetJudgementColours(look::White, look::White);
     if (lesson_.MoveOn(Kasticket->isChecked())) {
         ShowPoints();

@@ -19,6 +19,11 @@ std::optional<std::int32_t> ValueOf(const QString& text) {
 void TForm1::ConnectSettings() {
     for (EditBox* field : {MaxArtikels, MaxGetal, TimerMinuten}) {
         MemoryOf(field).LastAccepted = field->text();
+        MemoryOf(field).Text = field->text();
+        // Qt reports an edit by the pupil before the change that every assignment reports.
+        connect(field, &QLineEdit::textEdited, this, [this, field] { RefuseUnenteredEdit(field); });
+        connect(field, &QLineEdit::textChanged, this,
+                [this, field](const QString& text) { MemoryOf(field).Text = text; });
         connect(field, &EditBox::clicked, this, [this, field] { MaxArtikelsClick(field); });
         connect(field, &EditBox::keyPress, this,
                 [this, field](QChar key) { MaxArtikelsKeyPress(field, key); });
@@ -97,6 +102,16 @@ void TForm1::NewExerciseAfterLeaving(EditBox* field) {
         return;
     }
     NewExerciseAndSeries();
+}
+
+void TForm1::RefuseUnenteredEdit(EditBox* field) {
+    // A field's text is judged when the pupil leaves it, and the next exercise is drawn
+    // from it. A text that reaches a field the pupil is not in (pasted from its menu
+    // after leaving another field drew an exercise and took the focus away) would never
+    // be judged, so it is put back as it was.
+    if (!field->hasFocus()) {
+        field->setText(MemoryOf(field).Text);
+    }
 }
 
 void TForm1::MaxArtikelsClick(EditBox* field) {

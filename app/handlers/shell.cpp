@@ -25,12 +25,26 @@ void TForm1::Image1Click() {
 }
 
 void TForm1::OKKnopClick() {
+    if (!Acts(OKKnop)) {
+        return;
+    }
     // The panel changes nothing else: the focus goes back where it was, without the
     // selection a focus move by the program would make, so typing goes on after the
     // last character typed. It moves before the panel hides, or hiding the focused OK
     // button would first pass the focus on to another control.
     QWidget* back = focusBeforeInfo_;
     focusBeforeInfo_ = nullptr;
+    // Enter closes the panel from the field it was typed in. A settings field the pupil
+    // went into while the panel was open is left as any field is left, so that its rules
+    // judge what was typed there; a new exercise they make keeps the focus it gives.
+    QWidget* typedIn = QApplication::focusWidget();
+    if (typedIn != back &&
+        (typedIn == MaxArtikels || typedIn == MaxGetal || typedIn == TimerMinuten)) {
+        typedIn->clearFocus();
+        if (QApplication::focusWidget() != nullptr) {
+            back = nullptr;
+        }
+    }
     if (back && back != OKKnop && back->isVisible() && back->isEnabled()) {
         back->setFocus(Qt::PopupFocusReason);
     }

@@ -9,6 +9,9 @@ void TForm1::ConnectTimer() {
 }
 
 void TForm1::StartknopClick() {
+    if (!Acts(Startknop)) {
+        return;
+    }
     // START is only shown for a whole number of minutes above 0, and leaving the field
     // puts a refused text back before the click arrives; should the field still hold
     // no number, there is no length for a series and the click does nothing.
@@ -76,6 +79,9 @@ void TForm1::EndSeries() {
 }
 
 void TForm1::OKKnop1Click() {
+    if (!Acts(OKKnop1)) {
+        return;
+    }
     lesson_.CancelSeries();
     Panel1->setEnabled(true);
     Kontroleer->show();

@@ -139,6 +139,9 @@ void TForm1::Briefje500n1Click(int stack, int place) {
 }
 
 void TForm1::PortemonneeSluitenClick() {
+    if (!Acts(PortemonneeSluiten)) {
+        return;
+    }
     // The focus goes to the change field before the wallet disappears; hiding the
     // wallet with the focus in it would first pass it to a sum box.
     Teruggave->setFocus(Qt::OtherFocusReason);
@@ -148,5 +151,8 @@ void TForm1::PortemonneeSluitenClick() {
 }
 
 void TForm1::PortemonneeResetClick() {
+    if (!Acts(PortemonneeReset)) {
+        return;
+    }
     ComposeWallet();
 }

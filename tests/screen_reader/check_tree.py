@@ -183,7 +183,9 @@ JUDGEMENT_EVENTS = ("object:announcement", "object:property-change:accessible-na
                     "object:property-change:accessible-description", "object:state-changed")
 
 SCENARIOS = [
-    dict(title="VOLGENDE OEFENING by Press draws the next exercise", steps=[
+    dict(title="VOLGENDE OEFENING by Press draws the next exercise",
+         todo="the button is hidden until a check, which CONTROLEER's Press cannot make, "
+              "and a hidden button does not act", steps=[
         ("do", "VolgendeOefening", "Press"),
         ("expect", "Reeksteller", dict(name="2")),
         ("event", ["object:property-change:accessible-name"], "Reeksteller", "2"),
