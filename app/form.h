@@ -199,6 +199,6 @@ private:
     QShortcut* escapeShortcut_ = nullptr; // presses OKKnop1 while it is shown
     QShortcut* enterShortcut_ = nullptr;  // presses OKKnop while Info is shown
     Announcer* announcer_ = nullptr;
-    bool checkKeyHeld_ = false; // CONTROLEER is held down by its key
+    bool checkKeyHeld_ = false;             // CONTROLEER is held down by its key
     QObject* lostControlWatcher_ = nullptr; // ends with the window, before its controls
 };
