@@ -110,6 +110,11 @@ public:
     }
     void doAction(const QString& action) override {
         if (action == toggleAction()) {
+            // As a mouse press would, the box takes the focus first, so a settings field
+            // the pupil was typing in is judged before the box draws a new exercise.
+            if (Box()->isEnabled() && (Box()->focusPolicy() & Qt::ClickFocus)) {
+                Box()->setFocus(Qt::MouseFocusReason);
+            }
             Box()->click(); // does nothing when disabled
             return;
         }
