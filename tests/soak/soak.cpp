@@ -370,14 +370,17 @@ private:
 
     QString KeyEvent() {
         static const Qt::Key keys[] = {
-            Qt::Key_0,      Qt::Key_1,      Qt::Key_2,      Qt::Key_3,       Qt::Key_4,
-            Qt::Key_5,      Qt::Key_6,      Qt::Key_7,      Qt::Key_8,       Qt::Key_9,
-            Qt::Key_0,      Qt::Key_1,      Qt::Key_5,      Qt::Key_9,       Qt::Key_Period,
-            Qt::Key_Comma,  Qt::Key_Minus,  Qt::Key_A,      Qt::Key_E,       Qt::Key_X,
-            Qt::Key_V,      Qt::Key_Z,      Qt::Key_Space,  Qt::Key_Space,   Qt::Key_Return,
-            Qt::Key_Enter,  Qt::Key_Escape, Qt::Key_Tab,    Qt::Key_Backtab, Qt::Key_Backspace,
-            Qt::Key_Delete, Qt::Key_Left,   Qt::Key_Right,  Qt::Key_Up,      Qt::Key_Down,
-            Qt::Key_Home,   Qt::Key_End,    Qt::Key_Return, Qt::Key_Escape,  Qt::Key_Backspace};
+            Qt::Key_0, Qt::Key_1, Qt::Key_2, Qt::Key_3, Qt::Key_4, Qt::Key_5, Qt::Key_6, Qt::Key_7,
+            Qt::Key_8, Qt::Key_9, Qt::Key_0, Qt::Key_1, Qt::Key_5, Qt::Key_9, Qt::Key_Period,
+            Qt::Key_Comma, Qt::Key_Minus, Qt::Key_A, Qt::Key_E, Qt::Key_X, Qt::Key_V, Qt::Key_Z,
+            Qt::Key_Space, Qt::Key_Space, Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape,
+            Qt::Key_Tab, Qt::Key_Backtab, Qt::Key_Backspace, Qt::Key_Delete, Qt::Key_Left,
+            Qt::Key_Right, Qt::Key_Up, Qt::Key_Down, Qt::Key_Home, Qt::Key_End, Qt::Key_Return,
+            Qt::Key_Escape, Qt::Key_Backspace,
+            // The keyboard paths of the mouse's actions, and the letters their Alt keys use.
+            Qt::Key_F1, Qt::Key_F2, Qt::Key_F3, Qt::Key_F4, Qt::Key_F5, Qt::Key_F6, Qt::Key_F7,
+            Qt::Key_F8, Qt::Key_F9, Qt::Key_F10, Qt::Key_F11, Qt::Key_G, Qt::Key_T, Qt::Key_O,
+            Qt::Key_K, Qt::Key_P, Qt::Key_H, Qt::Key_M};
         const Qt::Key key = keys[Pick(int(std::size(keys)))];
         int modifiers = 0;
         const int m = Pick(20);
