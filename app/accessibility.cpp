@@ -14,10 +14,6 @@ QAccessible::Role RoleOf(const QWidget* w, QAccessible::Role fallback) {
     return role.isValid() ? static_cast<QAccessible::Role>(role.toInt()) : fallback;
 }
 
-bool Usable(const QWidget* w) {
-    return w->isEnabled() && w->isVisible();
-}
-
 // The window itself: a window, named by its title.
 class WindowAccessible final : public QAccessibleWidget {
 public:
@@ -48,7 +44,7 @@ public:
     }
     void doAction(const QString& action) override {
         if (action == pressAction() && Clickable()) {
-            if (Usable(widget())) {
+            if (Acts(widget())) {
                 static_cast<Picture*>(widget())->Press();
             }
             return;
@@ -77,7 +73,7 @@ public:
     }
     void doAction(const QString& action) override {
         if (action == pressAction()) {
-            if (Usable(widget())) {
+            if (Acts(widget())) {
                 static_cast<MouseButton*>(widget())->PressAndRelease();
             }
             return;

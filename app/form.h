@@ -169,8 +169,6 @@ private:
     // A control being hidden or disabled took the focus with it: it goes to the units
     // box, or to no control when that cannot take it.
     void MoveFocusOffLostControl();
-    // Whether a control can act: shown, in a shown window, and enabled.
-    static bool Acts(const QWidget* control);
 
     // ------------------------------------------------------------- building (layout.cpp)
     void BuildLayout();

@@ -254,3 +254,7 @@ void MouseButton::mouseReleaseEvent(QMouseEvent* event) {
     }
     emit mouseUp(event->button());
 }
+
+bool Acts(const QWidget* control) {
+    return control->isVisible() && control->isEnabled();
+}

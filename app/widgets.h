@@ -9,6 +9,8 @@
 #include <QPushButton>
 #include <QToolButton>
 
+#include <functional>
+
 // The few control kinds Qt does not offer as such: panels with bevels, pictures that
 // stretch an image, labels that size themselves to their text, edit fields that report
 // key-down and focus changes, and buttons that report every mouse button.
@@ -148,4 +150,21 @@ signals:
 protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+};
+
+// Whether a control can act, as a click on it would: shown (in a shown window) and enabled.
+bool Acts(const QWidget* control);
+
+// Sees the events of the objects it is installed on before they do. `seen` returns true
+// to take an event, false to let it through unchanged.
+class EventFilter final : public QObject {
+public:
+    using Seen = std::function<bool(QObject* watched, QEvent* event)>;
+    EventFilter(QObject* parent, Seen seen) : QObject(parent), seen_(std::move(seen)) {}
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override { return seen_(watched, event); }
+
+private:
+    Seen seen_;
 };

@@ -8,31 +8,12 @@
 #include <QAccessible>
 
 #include <array>
-#include <functional>
 
 namespace {
 
 std::size_t At(int i) {
     return static_cast<std::size_t>(i);
 }
-
-// Calls back when the watched control is about to be shown.
-class ShowWatcher final : public QObject {
-public:
-    ShowWatcher(QObject* parent, std::function<void()> shown)
-        : QObject(parent), shown_(std::move(shown)) {}
-
-protected:
-    bool eventFilter(QObject*, QEvent* event) override {
-        if (event->type() == QEvent::ShowToParent) {
-            shown_();
-        }
-        return false;
-    }
-
-private:
-    std::function<void()> shown_;
-};
 
 // "biljet van 50 euro", "munt van 2 cent".
 QString PieceName(Amount value) {
@@ -129,7 +110,12 @@ void TForm1::ConnectAccessibility() {
     // The results come up as a notification, which a screen reader speaks, and the
     // focus goes to RESET, where Space and Escape press it.
     SetAccessibleRole(Panel3, QAccessible::Notification);
-    Panel3->installEventFilter(new ShowWatcher(this, [this] { AnnounceResults(); }));
+    Panel3->installEventFilter(new EventFilter(this, [this](QObject*, QEvent* event) {
+        if (event->type() == QEvent::ShowToParent) {
+            AnnounceResults();
+        }
+        return false;
+    }));
 
     announcer_ = new Announcer(this);
 }
@@ -178,7 +164,7 @@ void TForm1::ClearJudgement() {
 void TForm1::AnnounceResults() {
     SetName(Panel3, QStringLiteral("Resultaten: puntentotaal %1 op %2, %3 %")
                         .arg(Label48->text(), Label49->text(), Label51->text()));
-    if (OKKnop1->isVisible() && OKKnop1->isEnabled()) {
+    if (Acts(OKKnop1)) {
         OKKnop1->setFocus(Qt::OtherFocusReason);
     }
 }

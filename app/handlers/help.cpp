@@ -5,7 +5,6 @@
 
 #include <QMouseEvent>
 
-#include <functional>
 #include <initializer_list>
 
 namespace {
@@ -16,26 +15,6 @@ bool IsControl(const QWidget* w) {
     const QString& name = w->objectName();
     return !name.isEmpty() && !name.startsWith(QLatin1String("qt_"));
 }
-
-// Hands every mouse movement over the window's widgets to the window before the widget
-// itself sees it, and lets the widget have it unchanged.
-class MoveWatcher : public QObject {
-public:
-    using Moved = std::function<void(QWidget*, QPoint)>;
-    MoveWatcher(QObject* parent, Moved moved) : QObject(parent), moved_(std::move(moved)) {}
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() == QEvent::MouseMove && watched->isWidgetType()) {
-            moved_(static_cast<QWidget*>(watched),
-                   static_cast<QMouseEvent*>(event)->position().toPoint());
-        }
-        return false;
-    }
-
-private:
-    Moved moved_;
-};
 
 } // namespace
 
@@ -98,8 +77,15 @@ void TForm1::ConnectHelp() {
 
     // Qt tells a widget of movements without a pressed button only with mouse tracking
     // on; every widget takes them, so none passes its movements on to its container.
-    auto* watcher =
-        new MoveWatcher(this, [this](QWidget* w, QPoint at) { HelpPointerMoved(w, at); });
+    // Every mouse movement over the window's widgets reaches the window before the widget
+    // itself sees it, and the widget gets it unchanged.
+    auto* watcher = new EventFilter(this, [this](QObject* watched, QEvent* event) {
+        if (event->type() == QEvent::MouseMove && watched->isWidgetType()) {
+            HelpPointerMoved(static_cast<QWidget*>(watched),
+                             static_cast<QMouseEvent*>(event)->position().toPoint());
+        }
+        return false;
+    });
     QList<QWidget*> widgets = findChildren<QWidget*>();
     widgets.append(this);
     for (QWidget* w : widgets) {

@@ -7,60 +7,12 @@
 #include "wallet/pieces.h"
 
 #include <QApplication>
+#include <QKeyEvent>
 
 #include <algorithm>
 #include <functional>
 
 namespace {
-
-// Sees every key on its way to a widget of the window, before the widget does.
-class KeyWatcher final : public QObject {
-public:
-    using Handler = std::function<bool(QKeyEvent*)>;
-    KeyWatcher(QWidget* window, Handler handler)
-        : QObject(window), window_(window), handler_(std::move(handler)) {}
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        const QEvent::Type t = event->type();
-        if ((t == QEvent::KeyPress || t == QEvent::KeyRelease || t == QEvent::ShortcutOverride) &&
-            watched->isWidgetType() && static_cast<QWidget*>(watched)->window() == window_) {
-            return handler_(static_cast<QKeyEvent*>(event));
-        }
-        // The key held down for CONTROLEER is let go wherever the keyboard went meanwhile
-        // (a message about an unreadable sum, for one).
-        if (t == QEvent::KeyRelease && static_cast<QKeyEvent*>(event)->key() == Qt::Key_F2) {
-            return handler_(static_cast<QKeyEvent*>(event));
-        }
-        return false;
-    }
-
-private:
-    QWidget* window_;
-    Handler handler_;
-};
-
-// Tells when a piece with the focus is hidden itself, before Qt passes the focus on.
-class PieceHideWatcher final : public QObject {
-public:
-    using Handler = std::function<void(Picture*)>;
-    PieceHideWatcher(QObject* parent, Handler handler)
-        : QObject(parent), handler_(std::move(handler)) {}
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() == QEvent::Hide) {
-            auto* piece = static_cast<Picture*>(watched);
-            if (piece->isHidden() && piece->hasFocus()) {
-                handler_(piece);
-            }
-        }
-        return false;
-    }
-
-private:
-    Handler handler_;
-};
 
 std::size_t At(int i) {
     return static_cast<std::size_t>(i);
@@ -73,8 +25,27 @@ bool IsActivation(int key) {
 } // namespace
 
 void TForm1::ConnectKeyboard() {
-    qApp->installEventFilter(new KeyWatcher(this, [this](QKeyEvent* e) { return KeyboardKey(e); }));
-    auto* hides = new PieceHideWatcher(this, [this](Picture* p) { PieceHidden(p); });
+    // Every key on its way to a widget of the window, before the widget sees it.
+    qApp->installEventFilter(new EventFilter(this, [this](QObject* watched, QEvent* event) {
+        const QEvent::Type t = event->type();
+        if (t != QEvent::KeyPress && t != QEvent::KeyRelease && t != QEvent::ShortcutOverride) {
+            return false;
+        }
+        auto* key = static_cast<QKeyEvent*>(event);
+        // The key held down for CONTROLEER is let go wherever the keyboard went meanwhile
+        // (a message about an unreadable sum, for one).
+        const bool ours =
+            watched->isWidgetType() && static_cast<QWidget*>(watched)->window() == this;
+        return (ours || (t == QEvent::KeyRelease && key->key() == Qt::Key_F2)) && KeyboardKey(key);
+    }));
+    // A piece with the focus hidden itself is told before Qt passes the focus on.
+    auto* hides = new EventFilter(this, [this](QObject* watched, QEvent* event) {
+        auto* piece = static_cast<Picture*>(watched);
+        if (event->type() == QEvent::Hide && piece->isHidden() && piece->hasFocus()) {
+            PieceHidden(piece);
+        }
+        return false;
+    });
     for (const auto& stack : Pieces) {
         for (Picture* piece : stack) {
             if (piece) {
@@ -87,7 +58,7 @@ void TForm1::ConnectKeyboard() {
 // A key acts on a control only where a click on it would: shown, enabled and not covered
 // (by the wallet or the information panel).
 static bool Reachable(const QWidget* window, const QWidget* w) {
-    if (!w->isVisible() || !w->isEnabled()) {
+    if (!Acts(w)) {
         return false;
     }
     const QWidget* hit = window->childAt(w->mapTo(window, w->rect().center()));
@@ -167,8 +138,9 @@ bool TForm1::WindowKey(const QKeyEvent* event) {
         }
         return true;
     };
-    auto click = [this](QWidget* control) {
-        ClickSetting(control);
+    // Most keys click a control, as the mouse would.
+    auto click = [&act, this](QWidget* control) {
+        return act(control, [this, control] { ClickSetting(control); });
     };
     if (mods == Qt::NoModifier) {
         switch (key) {
@@ -178,20 +150,20 @@ bool TForm1::WindowKey(const QKeyEvent* event) {
             }
             return true;
         case Qt::Key_F3:
-            return act(VolgendeOefening, [&] { click(VolgendeOefening); });
+            return click(VolgendeOefening);
         case Qt::Key_F4:
             return act(Geld, [&] { Geld->Press(); });
         case Qt::Key_F5:
-            return act(Startknop, [&] { click(Startknop); });
+            return click(Startknop);
         case Qt::Key_F6:
-            return act(OKKnop1, [&] { click(OKKnop1); });
+            return click(OKKnop1);
         case Qt::Key_F7:
-            return act(Wis1, [&] { Wis1->click(); });
+            return click(Wis1);
         case Qt::Key_F8:
-            return act(Wis2, [&] { Wis2->click(); });
+            return click(Wis2);
         case Qt::Key_F9:
             if (Info->isVisible()) {
-                return act(OKKnop, [&] { click(OKKnop); });
+                return click(OKKnop);
             }
             return act(Image1, [&] {
                 Image1->Press();
@@ -204,9 +176,9 @@ bool TForm1::WindowKey(const QKeyEvent* event) {
                 }
             });
         case Qt::Key_F10:
-            return act(PortemonneeReset, [&] { click(PortemonneeReset); });
+            return click(PortemonneeReset);
         case Qt::Key_F11:
-            return act(PortemonneeSluiten, [&] { click(PortemonneeSluiten); });
+            return click(PortemonneeSluiten);
         default:
             return false;
         }
@@ -217,21 +189,21 @@ bool TForm1::WindowKey(const QKeyEvent* event) {
     if (mods == Qt::AltModifier) {
         switch (key) {
         case Qt::Key_A:
-            return act(MaxArtikels, [&] { click(MaxArtikels); });
+            return click(MaxArtikels);
         case Qt::Key_G:
-            return act(MaxGetal, [&] { click(MaxGetal); });
+            return click(MaxGetal);
         case Qt::Key_T:
-            return act(TimerMinuten, [&] { click(TimerMinuten); });
+            return click(TimerMinuten);
         case Qt::Key_O:
-            return act(Komma, [&] { click(Komma); });
+            return click(Komma);
         case Qt::Key_K:
-            return act(Kasticket, [&] { click(Kasticket); });
+            return click(Kasticket);
         case Qt::Key_P:
-            return act(Geldbeugel, [&] { click(Geldbeugel); });
+            return click(Geldbeugel);
         case Qt::Key_H:
-            return act(Hulpjes, [&] { click(Hulpjes); });
+            return click(Hulpjes);
         case Qt::Key_M:
-            return act(Eenvoudig, [&] { click(Eenvoudig); });
+            return click(Eenvoudig);
         default:
             return false;
         }

@@ -45,7 +45,7 @@ void TForm1::OKKnopClick() {
             back = nullptr;
         }
     }
-    if (back && back != OKKnop && back->isVisible() && back->isEnabled()) {
+    if (back && back != OKKnop && Acts(back)) {
         back->setFocus(Qt::PopupFocusReason);
     }
     Info->hide();

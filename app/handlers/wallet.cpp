@@ -8,46 +8,7 @@
 #include <QKeyEvent>
 #include <QTimer>
 
-#include <functional>
-
 namespace {
-
-// While the wallet is open it has the keyboard focus, so keys reach nothing under it.
-// Tab would still pass the focus on along the window's chain to a covered sum box;
-// this keeps it inside.
-class KeepFocusInWallet final : public QObject {
-public:
-    using QObject::QObject;
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() == QEvent::KeyPress) {
-            const int key = static_cast<QKeyEvent*>(event)->key();
-            if (key == Qt::Key_Tab || key == Qt::Key_Backtab) {
-                return true;
-            }
-        }
-        return QObject::eventFilter(watched, event);
-    }
-};
-
-// Runs `shown` each time the watched widget is shown.
-class WhenShown final : public QObject {
-public:
-    WhenShown(QObject* parent, std::function<void()> shown)
-        : QObject(parent), shown_(std::move(shown)) {}
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() == QEvent::ShowToParent) {
-            shown_();
-        }
-        return QObject::eventFilter(watched, event);
-    }
-
-private:
-    std::function<void()> shown_;
-};
 
 std::size_t At(int i) {
     return static_cast<std::size_t>(i);
@@ -73,15 +34,27 @@ void TForm1::ConnectWallet() {
     // The wallet's pictures are drawn when it first opens. Once the purse appears the
     // pupil may open it any moment: they are made ready then, in the pause after the
     // click, so that the first opening is as quick as the later ones.
-    Geld->installEventFilter(new WhenShown(this, [this] {
-        QTimer::singleShot(100, this, [this] {
-            if (Geld->isVisible()) {
-                PreparePiecePictures();
-            }
-        });
+    Geld->installEventFilter(new EventFilter(this, [this](QObject*, QEvent* event) {
+        if (event->type() == QEvent::ShowToParent) {
+            QTimer::singleShot(100, this, [this] {
+                if (Geld->isVisible()) {
+                    PreparePiecePictures();
+                }
+            });
+        }
+        return false;
     }));
 
-    auto* keep = new KeepFocusInWallet(this);
+    // While the wallet is open it has the keyboard focus, so keys reach nothing under it.
+    // Tab would still pass the focus on along the window's chain to a covered sum box;
+    // this keeps it inside.
+    auto* keep = new EventFilter(this, [](QObject*, QEvent* event) {
+        if (event->type() != QEvent::KeyPress) {
+            return false;
+        }
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        return key == Qt::Key_Tab || key == Qt::Key_Backtab;
+    });
     for (QWidget* w :
          {static_cast<QWidget*>(Portemonnee), static_cast<QWidget*>(PortemonneeSluiten),
           static_cast<QWidget*>(PortemonneeReset)}) {

@@ -195,10 +195,10 @@ def main():
     if args.runs < 1:
         parser.error("--runs must be at least 1")
     programs = []
-    for spec in args.programs:
-        name, _, path = spec.partition("=")
+    for given in args.programs:
+        name, _, path = given.partition("=")
         if not path or not os.access(path, os.X_OK):
-            parser.error(f"not NAME=executable: {spec}")
+            parser.error(f"not NAME=executable: {given}")
         programs.append((name, args.wrap.split() + [os.path.abspath(path)]))
 
     server = Xvfb()
