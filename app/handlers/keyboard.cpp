@@ -40,8 +40,11 @@ void TForm1::ConnectKeyboard() {
     }));
     // A piece with the focus hidden itself is told before Qt passes the focus on.
     auto* hides = new EventFilter(this, [this](QObject* watched, QEvent* event) {
+        if (event->type() != QEvent::Hide) {
+            return false;
+        }
         auto* piece = static_cast<Picture*>(watched);
-        if (event->type() == QEvent::Hide && piece->isHidden() && piece->hasFocus()) {
+        if (piece->isHidden() && piece->hasFocus()) {
             PieceHidden(piece);
         }
         return false;
