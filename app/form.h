@@ -23,6 +23,9 @@ public:
     explicit TForm1(QWidget* parent = nullptr);
     ~TForm1() override;
 
+    // The size of the window's client area, fixed, in logical pixels.
+    static constexpr QSize DesignedSize{922, 842};
+
     // The controls, for tests and tools that click and read them.
     const Controls& Ui() const { return *this; }
     // The lesson behind the window, read-only.

@@ -117,7 +117,7 @@ Picture* MakePicture(QWidget* parent, const char* name, QRect geometry, const QS
 void TForm1::BuildLayout() {
     setObjectName("Form1");
     setWindowTitle(QStringLiteral("Quorvel v.2 (Zenbo)"));
-    setFixedSize(922, 842);
+    setFixedSize(DesignedSize);
     setFont(Font(kSans, 13, Bold));
     SetTextColor(this, Black);
     SetBackground(this, ButtonShadow);

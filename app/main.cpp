@@ -1,9 +1,9 @@
+#include "app/desktop.h"
 #include "app/form.h"
 #include "app/look.h"
 
 #include <QApplication>
 
-#include <cstdio>
 #include <cstring>
 
 namespace {
@@ -29,11 +29,12 @@ bool HasGraphicalSession(int argc, char* argv[]) {
 int main(int argc, char* argv[]) {
     // Without a display Qt aborts with advice to reinstall, which misleads: say what is missing.
     if (!HasGraphicalSession(argc, argv)) {
-        std::fprintf(stderr, "quorvel: geen grafische sessie gevonden; Quorvel heeft een "
-                             "bureaublad nodig (X11 of Wayland).\n");
+        desktop::SayNoDisplay();
         return 1;
     }
-    QApplication app(argc, argv);
+    // A display that is named but does not answer ends here too, with the same line.
+    const std::unique_ptr<QApplication> app =
+        desktop::StartApplication(argc, argv, TForm1::DesignedSize);
     // Ties the window to its menu entry, so that the desktop shows the entry's name and icon.
     QGuiApplication::setDesktopFileName(QStringLiteral(QUORVEL_APP_ID));
     look::SetUpApplication();
@@ -41,5 +42,5 @@ int main(int argc, char* argv[]) {
     TForm1 form;
     form.show();
     form.activateWindow();
-    return app.exec();
+    return QApplication::exec();
 }

@@ -1,0 +1,121 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/desktop.h"
+
+#include <QApplication>
+#include <QByteArray>
+#include <QScreen>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <vector>
+
+namespace desktop {
+
+namespace {
+
+// A message Qt gave while the application object was being made, kept to be passed on
+// once it is made.
+struct HeldMessage {
+    QtMsgType type;
+    QByteArray file;
+    int line;
+    QByteArray function;
+    QByteArray category;
+    QString text;
+};
+
+std::vector<HeldMessage>* heldMessages = nullptr;
+
+// Qt's platform plugin reports a display it cannot reach with warnings and then a fatal
+// message that aborts the program with advice to reinstall it. Until the application
+// object is made, the warnings wait and the fatal message becomes the program's own line.
+void HoldBack(QtMsgType type, const QMessageLogContext& context, const QString& text) {
+    if (type == QtFatalMsg) {
+        SayNoDisplay();
+        std::_Exit(1);
+    }
+    if (heldMessages != nullptr) {
+        heldMessages->push_back({type, QByteArray(context.file), context.line,
+                                 QByteArray(context.function), QByteArray(context.category), text});
+    }
+}
+
+std::unique_ptr<QApplication> MakeApplication(int& argc, char** argv) {
+    std::vector<HeldMessage> held;
+    heldMessages = &held;
+    const QtMessageHandler previous = qInstallMessageHandler(HoldBack);
+    auto app = std::make_unique<QApplication>(argc, argv);
+    qInstallMessageHandler(previous);
+    heldMessages = nullptr;
+    for (const HeldMessage& m : held) {
+        const QMessageLogContext context(m.file.isNull() ? nullptr : m.file.constData(), m.line,
+                                         m.function.isNull() ? nullptr : m.function.constData(),
+                                         m.category.isNull() ? nullptr : m.category.constData());
+        previous(m.type, context, m.text);
+    }
+    return app;
+}
+
+// The platforms that draw into memory: their screen is a made-up one, and nobody sees it.
+bool DrawsOffscreen() {
+    const QString platform = QGuiApplication::platformName();
+    return platform == QLatin1String("offscreen") || platform == QLatin1String("minimal");
+}
+
+} // namespace
+
+double FitFactor(QRect workArea, QSize window, QMargins frame) {
+    if (window.isEmpty()) {
+        return 1.0;
+    }
+    const double width = workArea.width() - frame.left() - frame.right();
+    const double height = workArea.height() - frame.top() - frame.bottom();
+    const double factor = std::min({1.0, width / window.width(), height / window.height()});
+    // Whole hundredths, rounded down so that the window still fits; a screen too small
+    // for any sensible window gets a quarter of its size rather than nothing.
+    return std::max(0.25, std::floor(factor * 100.0) / 100.0);
+}
+
+QPoint FramePosition(QRect workArea, QSize window, QMargins frame) {
+    const QSize outer = window.grownBy(frame);
+    return {workArea.left() + std::max(0, (workArea.width() - outer.width()) / 2),
+            workArea.top() + std::max(0, (workArea.height() - outer.height()) / 2)};
+}
+
+std::unique_ptr<QApplication> StartApplication(int& argc, char** argv, QSize window) {
+    // Qt takes its own options out of argv: a second application object gets them again.
+    const int givenArgc = argc;
+    const std::vector<char*> given(argv, argv + argc + 1);
+    auto app = MakeApplication(argc, argv);
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (screen == nullptr || DrawsOffscreen()) {
+        return app;
+    }
+    const qreal ratio = screen->devicePixelRatio();
+    const QRect area = screen->availableGeometry();
+    const QRect deviceArea((QPointF(area.topLeft()) * ratio).toPoint(),
+                           (QSizeF(area.size()) * ratio).toSize());
+    const double factor = FitFactor(deviceArea, (QSizeF(window) * ratio).toSize(), FrameAllowance);
+    if (factor >= 1.0) {
+        return app;
+    }
+    bool ok = false;
+    double userFactor = qEnvironmentVariable("QT_SCALE_FACTOR").toDouble(&ok);
+    if (!ok || userFactor <= 0) {
+        userFactor = 1.0;
+    }
+    app.reset();
+    qputenv("QT_SCALE_FACTOR", QByteArray::number(userFactor * factor, 'g', 6));
+    std::copy(given.begin(), given.end(), argv);
+    argc = givenArgc;
+    return MakeApplication(argc, argv);
+}
+
+void SayNoDisplay() {
+    std::fprintf(stderr, "quorvel: geen grafische sessie gevonden; Quorvel heeft een "
+                         "bureaublad nodig (X11 of Wayland).\n");
+}
+
+} // namespace desktop
