@@ -3,7 +3,11 @@
 
 #include <QApplication>
 #include <QByteArray>
+#include <QCloseEvent>
+#include <QGraphicsProxyWidget>
+#include <QGraphicsScene>
 #include <QScreen>
+#include <QWindow>
 
 #include <algorithm>
 #include <cmath>
@@ -84,33 +88,63 @@ QPoint FramePosition(QRect workArea, QSize window, QMargins frame) {
             workArea.top() + std::max(0, (workArea.height() - outer.height()) / 2)};
 }
 
-std::unique_ptr<QApplication> StartApplication(int& argc, char** argv, QSize window) {
-    // Qt takes its own options out of argv: a second application object gets them again.
-    const int givenArgc = argc;
-    const std::vector<char*> given(argv, argv + argc + 1);
-    auto app = MakeApplication(argc, argv);
+double FitOnPrimaryScreen(QSize window) {
     const QScreen* screen = QGuiApplication::primaryScreen();
     if (screen == nullptr || DrawsOffscreen()) {
-        return app;
+        return 1.0;
     }
+    // The frame is drawn in the screen's own pixels, whatever Qt's scale.
     const qreal ratio = screen->devicePixelRatio();
     const QRect area = screen->availableGeometry();
     const QRect deviceArea((QPointF(area.topLeft()) * ratio).toPoint(),
                            (QSizeF(area.size()) * ratio).toSize());
-    const double factor = FitFactor(deviceArea, (QSizeF(window) * ratio).toSize(), FrameAllowance);
-    if (factor >= 1.0) {
-        return app;
-    }
-    bool ok = false;
-    double userFactor = qEnvironmentVariable("QT_SCALE_FACTOR").toDouble(&ok);
-    if (!ok || userFactor <= 0) {
-        userFactor = 1.0;
-    }
-    app.reset();
-    qputenv("QT_SCALE_FACTOR", QByteArray::number(userFactor * factor, 'g', 6));
-    std::copy(given.begin(), given.end(), argv);
-    argc = givenArgc;
+    return FitFactor(deviceArea, (QSizeF(window) * ratio).toSize(), FrameAllowance);
+}
+
+std::unique_ptr<QApplication> StartApplication(int& argc, char** argv) {
     return MakeApplication(argc, argv);
+}
+
+ScaledWindow::ScaledWindow(QWidget* shown, double factor) : shown_(shown) {
+    auto* scene = new QGraphicsScene(this);
+    // The embedded window's place on the screen becomes its place in the scene.
+    shown->move(0, 0);
+    proxy_ = scene->addWidget(shown);
+    scene->setSceneRect(QRectF(QPointF(0, 0), shown->size()));
+    setScene(scene);
+    setTransform(QTransform::fromScale(factor, factor));
+    setFrameShape(QFrame::NoFrame);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    setRenderHints(QPainter::SmoothPixmapTransform | QPainter::TextAntialiasing);
+    setFixedSize((QSizeF(shown->size()) * factor).toSize());
+    setWindowFlags(shown->windowFlags());
+    setWindowTitle(shown->windowTitle());
+    setWindowIcon(shown->windowIcon());
+}
+
+ScaledWindow::~ScaledWindow() {
+    proxy_->setWidget(nullptr);
+}
+
+void ScaledWindow::ShowOnScreen() {
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        // The frame is not known before the window is shown, and Qt asks the window
+        // manager to place either the frame or the client area depending on the screen:
+        // the client area is placed, below and right of the room left for the frame.
+        const QMargins frame = FrameAllowance / screen->devicePixelRatio();
+        const QPoint at = FramePosition(screen->availableGeometry(), size(), frame);
+        create();
+        windowHandle()->setPosition(at + QPoint(frame.left(), frame.top()));
+    }
+    show();
+    activateWindow();
+}
+
+void ScaledWindow::closeEvent(QCloseEvent* event) {
+    // The shown window decides, as when it is closed itself.
+    QCoreApplication::sendEvent(shown_, event);
 }
 
 void SayNoDisplay() {

@@ -1,11 +1,8 @@
 #include "app/form.h"
 
-#include "app/desktop.h"
-
 #include <QApplication>
 #include <QCloseEvent>
 #include <QScreen>
-#include <QWindow>
 
 TForm1::TForm1(QWidget* parent)
     : QWidget(parent,
@@ -13,15 +10,7 @@ TForm1::TForm1(QWidget* parent)
       lesson_(std::make_unique<ClockRandom>(), std::make_unique<SteadySeriesClock>()) {
     BuildLayout();
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        // Centred on the screen's work area, with room for the frame the window manager
-        // will draw around it, and never with its title bar outside that area. The frame
-        // is not known before the window is shown, and Qt asks the window manager to place
-        // either the frame or the client area depending on the screen: the client area is
-        // placed, below and right of the room left for the frame.
-        const QMargins frame = desktop::FrameAllowance / screen->devicePixelRatio();
-        const QPoint at = desktop::FramePosition(screen->availableGeometry(), size(), frame);
-        create();
-        windowHandle()->setPosition(at + QPoint(frame.left(), frame.top()));
+        move(screen->availableGeometry().center() - rect().center());
     }
     SetUpKeyboard();
     connect(Image1, &Picture::clicked, this, &TForm1::Image1Click);

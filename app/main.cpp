@@ -33,14 +33,20 @@ int main(int argc, char* argv[]) {
         return 1;
     }
     // A display that is named but does not answer ends here too, with the same line.
-    const std::unique_ptr<QApplication> app =
-        desktop::StartApplication(argc, argv, TForm1::DesignedSize);
+    const std::unique_ptr<QApplication> app = desktop::StartApplication(argc, argv);
     // Ties the window to its menu entry, so that the desktop shows the entry's name and icon.
     QGuiApplication::setDesktopFileName(QStringLiteral(QUORVEL_APP_ID));
     look::SetUpApplication();
     InstallAccessibility();
     TForm1 form;
-    form.show();
-    form.activateWindow();
+    // A screen too small for the window gets it scaled down as a whole.
+    std::unique_ptr<desktop::ScaledWindow> scaled;
+    if (const double factor = desktop::FitOnPrimaryScreen(TForm1::DesignedSize); factor < 1) {
+        scaled = std::make_unique<desktop::ScaledWindow>(&form, factor);
+        scaled->ShowOnScreen();
+    } else {
+        form.show();
+        form.activateWindow();
+    }
     return QApplication::exec();
 }

@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// How big the window may be on a screen, and where it stands there.
+// How big the window may be on a screen, where it stands there, and the window shown
+// scaled down on a screen too small for it.
 
 #include "app/desktop.h"
+#include "support/form_fixture.h"
 
 #include <QtTest>
 
@@ -13,6 +15,7 @@ private slots:
     void fitFactor();
     void framePosition_data();
     void framePosition();
+    void scaledWindowIsUsedAsTheWindow();
 };
 
 void TestDesktop::fitFactor_data() {
@@ -66,5 +69,40 @@ void TestDesktop::framePosition() {
     QCOMPARE(desktop::FramePosition(workArea, QSize(922, 842), desktop::FrameAllowance), frame);
 }
 
-QTEST_APPLESS_MAIN(TestDesktop)
+// Shown scaled down, the window is the same window: the first exercise is drawn, keys
+// reach the sum row, and a click lands on the control drawn under the pointer.
+void TestDesktop::scaledWindowIsUsedAsTheWindow() {
+    look::SetUpApplication();
+    TForm1 form;
+    // 57 + 68, as the first exercise of a fresh window.
+    auto random = std::make_unique<ScriptedRandom>(std::initializer_list<int>{56, 67, 0});
+    random->AllowUnscripted();
+    form.SetRandomSource(std::move(random));
+    const double factor = 0.65;
+    desktop::ScaledWindow window(&form, factor);
+    QCOMPARE(window.size(), QSize(599, 547));
+    QCOMPARE(window.windowTitle(), QStringLiteral("Quorvel v.2 (Zenbo)"));
+    window.show();
+    window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    const Controls& ui = form.Ui();
+    QCOMPARE(ui.Prijs[11]->text(), QStringLiteral("57"));
+    QCOMPARE(ui.Prijs[12]->text(), QStringLiteral("68"));
+
+    for (const char digit : {'5', '2', '1'}) {
+        QTest::keyClick(window.windowHandle(), digit);
+    }
+    QCOMPARE(ui.Tot[3]->text() + ui.Tot[2]->text() + ui.Tot[1]->text(), QStringLiteral("125"));
+    auto clickOn = [&](const QWidget* control) {
+        const QPointF centre = CentreInWindow(&form, control);
+        QTest::mouseClick(window.windowHandle(), Qt::LeftButton, {}, (centre * factor).toPoint());
+    };
+    clickOn(ui.Kontroleer);
+    QVERIFY(ui.VolgendeOefening->isVisible());
+    clickOn(ui.VolgendeOefening);
+    QCOMPARE(ui.Label6->text(), QStringLiteral("1"));
+    QCOMPARE(ui.Reeksteller->text(), QStringLiteral("2"));
+}
+
+QTEST_MAIN(TestDesktop)
 #include "tst_desktop.moc"

@@ -5,10 +5,9 @@ window manager: its frame inside the work area, and the buttons a pupil needs on
 with the wallet open too.
 
 Run by run.sh on an Xvfb display with openbox and a private session bus. The window's
-place and frame come from the X server (xwininfo, xprop); the controls' places from the
-accessibility tree, which Qt gives in the window's own (unscaled) pixels, so they are
-mapped onto the window as the X server shows it. The controls are driven through the
-accessibility bus as well, so that nothing but the program moves the window.
+place and frame come from the X server (xwininfo, xprop), the controls' places from the
+accessibility tree. The controls are driven through the accessibility bus as well, so
+that nothing but the program moves the window.
 """
 
 import argparse
@@ -41,24 +40,27 @@ def work_area():
 
 def window_on_screen():
     """The client area (x, y, width, height) and the frame extents (left, right, top,
-    bottom) of the program's window, as the X server has them."""
+    bottom) of the program's window on screen, as the X server has them."""
     tree = x_output("xwininfo", "-root", "-tree")
-    found = [line for line in tree.splitlines() if f'"{TITLE}"' in line]
-    if not found:
-        raise Failure("no window with the program's title on the X server")
-    window_id = found[0].split()[0]
-    info = x_output("xwininfo", "-id", window_id)
+    for line in tree.splitlines():
+        if f'"{TITLE}"' not in line:
+            continue
+        window_id = line.split()[0]
+        info = x_output("xwininfo", "-id", window_id)
+        if "IsViewable" not in info:
+            continue
 
-    def field(label):
-        return int(re.search(rf"{label}:\s+(-?\d+)", info).group(1))
+        def field(label):
+            return int(re.search(rf"{label}:\s+(-?\d+)", info).group(1))
 
-    client = (field("Absolute upper-left X"), field("Absolute upper-left Y"), field("Width"),
-              field("Height"))
-    extents = x_output("xprop", "-id", window_id, "_NET_FRAME_EXTENTS")
-    numbers = re.findall(r"\d+", extents.split("=", 1)[1]) if "=" in extents else []
-    if len(numbers) != 4:
-        raise Failure(f"the window manager gave the window no frame: {extents.strip()}")
-    return client, tuple(int(n) for n in numbers)
+        client = (field("Absolute upper-left X"), field("Absolute upper-left Y"),
+                  field("Width"), field("Height"))
+        extents = x_output("xprop", "-id", window_id, "_NET_FRAME_EXTENTS")
+        numbers = re.findall(r"\d+", extents.split("=", 1)[1]) if "=" in extents else []
+        if len(numbers) != 4:
+            raise Failure(f"the window manager gave the window no frame: {extents.strip()}")
+        return client, tuple(int(n) for n in numbers)
+    raise Failure("no window with the program's title is shown on the X server")
 
 
 def inside(rect, area):
@@ -79,19 +81,17 @@ class Checks:
 
 
 def control_on_screen(program, name, client, checks, screen):
-    """The control's place, mapped from the window's own pixels onto the screen."""
+    """The control's place on the screen. A window shown scaled down gives its controls'
+    places on the screen, but their sizes in its own pixels."""
     node = program.node(name)
     end = time.monotonic() + check_tree.EXPECT_WAIT
     while "showing" not in check_tree.states_of(node):
         if time.monotonic() > end:
             raise Failure(f"{name} is not showing")
         check_tree.pump(0.05)
-    window = program.window.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
     own = node.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
     scale = client[2] / DESIGNED[0]
-    rect = (round(client[0] + (own.x - window.x) * scale),
-            round(client[1] + (own.y - window.y) * scale), round(own.width * scale),
-            round(own.height * scale))
+    rect = (own.x, own.y, round(own.width * scale), round(own.height * scale))
     checks.expect(inside(rect, screen), f"{name} on screen at {rect}")
 
 
@@ -140,6 +140,9 @@ def main():
             ratio = (client[2] / DESIGNED[0], client[3] / DESIGNED[1])
             checks.expect(ratio[0] < 1 and abs(ratio[0] - ratio[1]) < 0.01,
                           f"the window is scaled down uniformly: {ratio[0]:.3f} x {ratio[1]:.3f}")
+        window = program.window.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+        checks.expect(abs(window.x - client[0]) <= 1 and abs(window.y - client[1]) <= 1,
+                      f"the accessibility tree places the window at {window.x, window.y}")
         # VOLGENDE OEFENING shows once an answer has been checked.
         press(program, "Kontroleer", "Press")
         for name in ("Kontroleer", "VolgendeOefening", "Help"):
