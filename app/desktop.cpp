@@ -46,7 +46,9 @@ void HoldBack(QtMsgType type, const QMessageLogContext& context, const QString& 
     }
 }
 
-std::unique_ptr<QApplication> MakeApplication(int& argc, char** argv) {
+} // namespace
+
+std::unique_ptr<QApplication> StartApplication(int& argc, char** argv) {
     std::vector<HeldMessage> held;
     heldMessages = &held;
     const QtMessageHandler previous = qInstallMessageHandler(HoldBack);
@@ -61,6 +63,8 @@ std::unique_ptr<QApplication> MakeApplication(int& argc, char** argv) {
     }
     return app;
 }
+
+namespace {
 
 // The platforms that draw into memory: their screen is a made-up one, and nobody sees it.
 bool DrawsOffscreen() {
@@ -99,10 +103,6 @@ double FitOnPrimaryScreen(QSize window) {
     const QRect deviceArea((QPointF(area.topLeft()) * ratio).toPoint(),
                            (QSizeF(area.size()) * ratio).toSize());
     return FitFactor(deviceArea, (QSizeF(window) * ratio).toSize(), FrameAllowance);
-}
-
-std::unique_ptr<QApplication> StartApplication(int& argc, char** argv) {
-    return MakeApplication(argc, argv);
 }
 
 ScaledWindow::ScaledWindow(QWidget* shown, double factor) : shown_(shown) {
