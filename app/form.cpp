@@ -86,7 +86,7 @@ void TForm1::SetUpKeyboard() {
 void TForm1::PressShortcutButton(QPushButton* button) {
     // Only a key pressed in an edit field or a check box reaches the button, or on the
     // button itself, where the end of a timed series puts the focus.
-    QWidget* focus = QApplication::focusWidget();
+    QWidget* focus = FocusedWidget();
     if (qobject_cast<QLineEdit*>(focus) || qobject_cast<QCheckBox*>(focus) || focus == button) {
         button->click();
     }

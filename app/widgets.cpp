@@ -2,7 +2,11 @@
 
 #include "app/artwork.h"
 
+#include <QApplication>
 #include <QFocusEvent>
+#include <QGraphicsProxyWidget>
+#include <QGraphicsScene>
+#include <QGraphicsView>
 #include <QKeyEvent>
 #include <QMetaMethod>
 #include <QMouseEvent>
@@ -257,4 +261,15 @@ void MouseButton::mouseReleaseEvent(QMouseEvent* event) {
 
 bool Acts(const QWidget* control) {
     return control->isVisible() && control->isEnabled();
+}
+
+QWidget* FocusedWidget() {
+    QWidget* focus = QApplication::focusWidget();
+    if (const auto* view = qobject_cast<QGraphicsView*>(focus); view && view->scene()) {
+        const auto* proxy = qgraphicsitem_cast<QGraphicsProxyWidget*>(view->scene()->focusItem());
+        if (proxy != nullptr && proxy->widget() != nullptr) {
+            return proxy->widget()->focusWidget();
+        }
+    }
+    return focus;
 }

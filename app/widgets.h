@@ -155,6 +155,11 @@ protected:
 // Whether a control can act, as a click on it would: shown (in a shown window) and enabled.
 bool Acts(const QWidget* control);
 
+// The control with the keyboard focus, as QApplication::focusWidget() tells, and also when
+// the window is shown inside another that scales it down: Qt then gives that one the
+// focus, and the window's own focus lies inside.
+QWidget* FocusedWidget();
+
 // Sees the events of the objects it is installed on before they do. `seen` returns true
 // to take an event, false to let it through unchanged.
 class EventFilter final : public QObject {

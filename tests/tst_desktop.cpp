@@ -102,6 +102,13 @@ void TestDesktop::scaledWindowIsUsedAsTheWindow() {
     clickOn(ui.VolgendeOefening);
     QCOMPARE(ui.Label6->text(), QStringLiteral("1"));
     QCOMPARE(ui.Reeksteller->text(), QStringLiteral("2"));
+    // The window's own keys: F9 opens the information panel, Enter presses its OK.
+    QTest::keyClick(window.windowHandle(), Qt::Key_F9);
+    QVERIFY(ui.Info->isVisible());
+    QTest::keyClick(window.windowHandle(), Qt::Key_Return);
+    QVERIFY(!ui.Info->isVisible());
+    QTest::keyClick(window.windowHandle(), '7');
+    QCOMPARE(ui.Tot[1]->text(), QStringLiteral("7"));
 }
 
 QTEST_MAIN(TestDesktop)

@@ -70,7 +70,7 @@ static bool Reachable(const QWidget* window, const QWidget* w) {
 
 bool TForm1::KeyboardKey(QKeyEvent* event) {
     const int key = event->key();
-    QWidget* focus = QApplication::focusWidget();
+    QWidget* focus = FocusedWidget();
     const bool inWallet = Portemonnee->isVisible() && focus &&
                           (focus == Portemonnee || Portemonnee->isAncestorOf(focus));
     switch (event->type()) {
@@ -105,7 +105,7 @@ bool TForm1::KeyboardKey(QKeyEvent* event) {
 }
 
 bool TForm1::WalletKey(int key) {
-    QWidget* focus = QApplication::focusWidget();
+    QWidget* focus = FocusedWidget();
     switch (key) {
     case Qt::Key_Left:
     case Qt::Key_Right:
@@ -172,7 +172,7 @@ bool TForm1::WindowKey(const QKeyEvent* event) {
                 Image1->Press();
                 // Return presses OK from an edit field or a check box; from elsewhere
                 // OK itself takes the focus, where Space presses it.
-                QWidget* focus = QApplication::focusWidget();
+                QWidget* focus = FocusedWidget();
                 if (Info->isVisible() && !qobject_cast<QLineEdit*>(focus) &&
                     !qobject_cast<QCheckBox*>(focus)) {
                     OKKnop->setFocus(Qt::OtherFocusReason);
@@ -231,7 +231,7 @@ void TForm1::CheckKeyDown() {
     // A press of the mouse takes the focus to CONTROLEER, and leaving a settings field
     // may draw a new exercise before the check; the sum row and the change field keep
     // it, since leaving them changes nothing, and the release brings it back there.
-    QWidget* focus = QApplication::focusWidget();
+    QWidget* focus = FocusedWidget();
     const bool inAnswer =
         focus == Teruggave || std::find(Tot.begin(), Tot.end(), focus) != Tot.end();
     if (!inAnswer) {
@@ -273,7 +273,7 @@ static std::vector<ShownPiece> PiecesInWallet(const Controls& c, const QWidget* 
 }
 
 static int IndexOfFocus(const Controls& c, const std::vector<ShownPiece>& shown) {
-    QWidget* focus = QApplication::focusWidget();
+    QWidget* focus = FocusedWidget();
     for (std::size_t i = 0; i < shown.size(); ++i) {
         if (c.Pieces[At(shown[i].stack)][At(shown[i].place)] == focus) {
             return static_cast<int>(i);
@@ -343,7 +343,7 @@ void TForm1::PieceHidden(Picture* piece) {
 void TForm1::HelpForFocus() {
     // The control with the focus explains itself, as it does under the pointer; one
     // without an explanation is explained by what holds it.
-    QWidget* w = QApplication::focusWidget();
+    QWidget* w = FocusedWidget();
     if (w == nullptr || w->window() != this) {
         w = this;
     }

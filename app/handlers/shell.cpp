@@ -20,7 +20,7 @@ void TForm1::FormActivate() {
 }
 
 void TForm1::Image1Click() {
-    focusBeforeInfo_ = QApplication::focusWidget();
+    focusBeforeInfo_ = FocusedWidget();
     Info->show();
 }
 
@@ -37,11 +37,11 @@ void TForm1::OKKnopClick() {
     // Enter closes the panel from the field it was typed in. A settings field the pupil
     // went into while the panel was open is left as any field is left, so that its rules
     // judge what was typed there; a new exercise they make keeps the focus it gives.
-    QWidget* typedIn = QApplication::focusWidget();
+    QWidget* typedIn = FocusedWidget();
     if (typedIn != back &&
         (typedIn == MaxArtikels || typedIn == MaxGetal || typedIn == TimerMinuten)) {
         typedIn->clearFocus();
-        if (QApplication::focusWidget() != nullptr) {
+        if (FocusedWidget() != nullptr) {
             back = nullptr;
         }
     }
