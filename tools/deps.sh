@@ -10,6 +10,9 @@ packages="g++ make cmake qt6-base-dev libjpeg62-turbo-dev fonts-liberation2 libb
 # one that talks AT-SPI), a session bus (dbus-run-session), the AT-SPI bus and registry,
 # and Debian's AT-SPI client for python.
 packages="$packages xvfb dbus-daemon at-spi2-core python3-pyatspi"
+# The themes test: Qt's GTK platform theme and GNOME's extra themes (HighContrast), under
+# which the window must look as under none.
+packages="$packages qt6-gtk-platformtheme gnome-themes-extra"
 if [ "${1:-}" = startup ]; then
     packages="$packages python3-xlib"
 fi
