@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QPainter>
 #include <QPainterPath>
+#include <QPalette>
 #include <QPixmap>
 
 namespace look {
@@ -16,8 +17,61 @@ QFont Font(const char* face, int pixels, int style) {
     return f;
 }
 
+namespace {
+
+// The colours Qt draws the controls with (a check box's box and tick, a field's background
+// and selection, a button's face, the focus frame, a disabled control), for an active and
+// an inactive window and for a disabled control, as the light desktop the window was made
+// on gives them.
+struct RoleColours {
+    QPalette::ColorRole role;
+    QRgb normal; // active and inactive window alike
+    QRgb disabled;
+};
+constexpr RoleColours kDesignColours[] = {
+    {QPalette::WindowText, 0xff000000, 0xffbebebe},
+    {QPalette::Button, 0xffefefef, 0xffefefef},
+    {QPalette::Light, 0xffffffff, 0xffffffff},
+    {QPalette::Midlight, 0xffcacaca, 0xffcacaca},
+    {QPalette::Dark, 0xff9f9f9f, 0xffbebebe},
+    {QPalette::Mid, 0xffb8b8b8, 0xffb8b8b8},
+    {QPalette::Text, 0xff000000, 0xffbebebe},
+    {QPalette::BrightText, 0xffffffff, 0xffffffff},
+    {QPalette::ButtonText, 0xff000000, 0xffbebebe},
+    {QPalette::Base, 0xffffffff, 0xffefefef},
+    {QPalette::Window, 0xffefefef, 0xffefefef},
+    {QPalette::Shadow, 0xff767676, 0xffb1b1b1},
+    {QPalette::Highlight, 0xff308cc6, 0xff919191},
+    {QPalette::HighlightedText, 0xffffffff, 0xffffffff},
+    {QPalette::Link, 0xff0000ff, 0xff0000ff},
+    {QPalette::LinkVisited, 0xffff00ff, 0xffff00ff},
+    {QPalette::AlternateBase, 0xfff7f7f7, 0xfff7f7f7},
+    {QPalette::ToolTipBase, 0xffffffdc, 0xffffffdc},
+    {QPalette::ToolTipText, 0xff000000, 0xff000000},
+    {QPalette::PlaceholderText, 0x80000000, 0x80000000},
+};
+
+} // namespace
+
+QPalette DesignPalette() {
+    QPalette palette;
+    for (const RoleColours& c : kDesignColours) {
+        const QColor normal = QColor::fromRgba(c.normal);
+        palette.setColor(QPalette::Active, c.role, normal);
+        palette.setColor(QPalette::Inactive, c.role, normal);
+        palette.setColor(QPalette::Disabled, c.role, QColor::fromRgba(c.disabled));
+    }
+    return palette;
+}
+
 void SetUpApplication() {
     QApplication::setStyle(QStringLiteral("Fusion"));
+    // The window's colours are its own, like its pictures: a dark or high-contrast system
+    // theme would otherwise put the window's dark text on dark fields and buttons. Every
+    // role is set in every group, so nothing of a theme's palette is left to fill in, not
+    // even when the theme changes while the program runs. Setting the application's palette
+    // also drops the palettes a theme gave single classes (menus, tool tips, buttons).
+    QApplication::setPalette(DesignPalette());
     QFont::insertSubstitution("MS Sans Serif", "Liberation Sans");
     QFont::insertSubstitution("@Arial Unicode MS", "Liberation Sans");
     QFont::insertSubstitution("Arial", "Liberation Sans");

@@ -3,6 +3,7 @@
 #include <QColor>
 #include <QCursor>
 #include <QFont>
+#include <QPalette>
 #include <QWidget>
 
 // Fonts, colours and cursors of the window, in one place.
@@ -35,8 +36,13 @@ enum Style { Regular = 0, Bold = 1, Italic = 2, Underline = 4 };
 // A font by face name and character height in pixels.
 QFont Font(const char* face, int pixels, int style);
 
-// The application-wide look: the widget style and the window's font faces mapped to
-// installed metric-compatible ones. Call once, before any widget is created.
+// The colours Qt draws every control with, for every role and colour group, whatever the
+// system theme.
+QPalette DesignPalette();
+
+// The application-wide look: the widget style, the window's font faces mapped to installed
+// metric-compatible ones, and the window's palette for every control, whatever the system
+// theme. Call once, before any widget is created.
 void SetUpApplication();
 
 void SetTextColor(QWidget* w, const QColor& color);

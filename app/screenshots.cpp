@@ -11,6 +11,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QStyleHints>
 #include <QTest>
 
 #include <cstdio>
@@ -36,6 +37,9 @@ private:
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     look::SetUpApplication();
+    // A steady caret: a blinking one would be caught lit or dark by how long the window took
+    // to come up, and the system's blink rate would reach the pictures.
+    QGuiApplication::styleHints()->setCursorFlashTime(0);
     QString dir = QStringLiteral(".");
     std::unique_ptr<RandomSource> seeded;
     const QStringList args = QCoreApplication::arguments().mid(1);

@@ -8,6 +8,8 @@
 
 #include <QApplication>
 #include <QHelpEvent>
+#include <QMenu>
+#include <QStyleHints>
 #include <QStyleOptionButton>
 #include <QTest>
 #include <QToolTip>
@@ -642,6 +644,7 @@ private slots:
     void textsFitTheirLabels();
     void tickedBoxesShowAClearMark_data();
     void tickedBoxesShowAClearMark();
+    void aSystemPaletteDoesNotReachTheWindow();
 
 private:
     QWidget* Find(const QString& name) const;
@@ -997,6 +1000,62 @@ void LayoutTest::tickedBoxesShowAClearMark() {
         }
     }
     QVERIFY2(contrast > 128, qPrintable(QString::number(contrast)));
+}
+
+void LayoutTest::aSystemPaletteDoesNotReachTheWindow() {
+    // A steady caret, so that the two pictures are caught alike.
+    QStyleHints* hints = QGuiApplication::styleHints();
+    const int flashTime = hints->cursorFlashTime();
+    hints->setCursorFlashTime(0);
+    auto picture = [](QPalette* menu) {
+        ShownForm f = ShowForm();
+        // From outside the box, so that both windows see the mouse come in.
+        QTest::mouseMove(f.form->windowHandle(), QPoint(5, 5));
+        ClickThroughWindow(f.form.get(), f->Kasticket);
+        std::unique_ptr<QMenu> edits(f->MaxArtikels->createStandardContextMenu());
+        *menu = edits->palette();
+        return f.form->grab().toImage();
+    };
+    QPalette designed;
+    const QImage expected = picture(&designed);
+
+    // A theme's colours, as Qt hands them out before the program sets up its look: every role
+    // of every group unlike the window's, for the whole application and for single classes.
+    QPalette theme;
+    for (const QPalette::ColorGroup group :
+         {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+        for (int role = 0; role < QPalette::NColorRoles; ++role) {
+            theme.setColor(group, QPalette::ColorRole(role),
+                           QColor::fromHsv((role * 47 + group * 13) % 360, 180, 70));
+        }
+    }
+    QApplication::setPalette(theme);
+    for (const char* className : {"QLineEdit", "QCheckBox", "QAbstractButton", "QLabel",
+                                  "QGroupBox", "QMenu", "QTipLabel"}) {
+        QApplication::setPalette(theme, className);
+    }
+    look::SetUpApplication();
+
+    QPalette themed;
+    const QImage actual = picture(&themed);
+    hints->setCursorFlashTime(flashTime);
+    expected.save("/tmp/colours-exp.png");
+    actual.save("/tmp/colours-act.png");
+    QCOMPARE(actual, expected);
+    // The line edits' menu and the tool tips are drawn outside the window, from the same colours.
+    QVERIFY(themed == designed);
+    QVERIFY(QToolTip::palette() == look::DesignPalette());
+    // A theme's own palette lies beneath the application's and fills every colour that is
+    // not set: none may be left unset, in any state of the window or a control.
+    const QPalette palette = QApplication::palette();
+    for (const QPalette::ColorGroup group :
+         {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+        for (int role = 0; role < QPalette::NColorRoles; ++role) {
+            QVERIFY2(role == QPalette::NoRole ||
+                         palette.isBrushSet(group, QPalette::ColorRole(role)),
+                     qPrintable(QStringLiteral("group %1 role %2").arg(group).arg(role)));
+        }
+    }
 }
 
 QTEST_MAIN(LayoutTest)

@@ -14,6 +14,9 @@ packages="$packages xvfb dbus-daemon at-spi2-core python3-pyatspi"
 # margin free, and the X tools that read where it put the window. The silent-display
 # test starts Qt's Wayland platform.
 packages="$packages openbox x11-utils qt6-wayland"
+# The themes test: Qt's GTK platform theme and GNOME's extra themes (HighContrast), under
+# which the window must look as under none.
+packages="$packages qt6-gtk-platformtheme gnome-themes-extra"
 if [ "${1:-}" = startup ]; then
     packages="$packages python3-xlib"
 fi
