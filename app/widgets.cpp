@@ -13,6 +13,10 @@
 #include <QPainter>
 #include <QStyle>
 
+#include <algorithm>
+#include <cmath>
+#include <vector>
+
 namespace {
 
 const QColor kHighlight(255, 255, 255);
@@ -46,6 +50,77 @@ QRect DrawBevel(QPainter& p, QRect r, Bevel bevel, int width) {
     return r;
 }
 
+// Whether the painter's device has a whole number of pixels to a logical pixel. There a
+// line one logical pixel wide, drawn at logical coordinates, covers whole device pixels.
+bool WholeRatio(const QPainter& p) {
+    const qreal ratio = p.device()->devicePixelRatioF();
+    return ratio == std::round(ratio);
+}
+
+// The lines of a frame laid on the device's pixels, for a ratio that is not a whole number.
+// There a line one logical pixel wide, drawn at logical coordinates, straddles device pixels:
+// it may fall outside the widget's edge and be clipped away, or under a neighbour, while the
+// band beside it shows through. Here the frame's edges are rounded to device pixels as Qt
+// rounds a filled rectangle (where the widget's own background and its neighbours end), and
+// the lines lie side by side inward from each edge, each at least one device pixel wide.
+class DeviceFrame {
+public:
+    // `rings` lines inward from each side of `r`, in the painter's logical coordinates.
+    DeviceFrame(QPainter& p, QRect r, int rings)
+        : p_(p), toLogical_(p.deviceTransform().inverted()) {
+        const QTransform t = p.deviceTransform();
+        left_ = Boundaries(t.dx(), t.m11(), r.left(), +1, rings);
+        right_ = Boundaries(t.dx(), t.m11(), r.left() + r.width(), -1, rings);
+        top_ = Boundaries(t.dy(), t.m22(), r.top(), +1, rings);
+        bottom_ = Boundaries(t.dy(), t.m22(), r.top() + r.height(), -1, rings);
+    }
+
+    // The ring `i` from the edge, as DrawEdge draws it: the top and left lines in `topLeft`,
+    // the bottom and right lines, which take the corners, in `bottomRight`.
+    void Edge(std::size_t i, const QColor& topLeft, const QColor& bottomRight) {
+        Fill(left_[i], top_[i], right_[i + 1], top_[i + 1], topLeft);
+        Fill(left_[i], top_[i], left_[i + 1], bottom_[i + 1], topLeft);
+        Fill(left_[i], bottom_[i + 1], right_[i], bottom_[i], bottomRight);
+        Fill(right_[i + 1], top_[i], right_[i], bottom_[i], bottomRight);
+    }
+
+    // A rectangle of lines in `color`, each side on the ring given from its own edge.
+    void Outline(const QColor& color, std::size_t left, std::size_t top, std::size_t right,
+                 std::size_t bottom) {
+        Fill(left_[left], top_[top], right_[right], top_[top + 1], color);
+        Fill(left_[left], bottom_[bottom + 1], right_[right], bottom_[bottom], color);
+        Fill(left_[left], top_[top], left_[left + 1], bottom_[bottom], color);
+        Fill(right_[right + 1], top_[top], right_[right], bottom_[bottom], color);
+    }
+
+private:
+    // Device coordinates where the lines from the logical edge `edge` begin and end, going
+    // inward by `step`: element i is where line i begins, element i + 1 where it ends.
+    static std::vector<int> Boundaries(qreal origin, qreal scale, int edge, int step, int rings) {
+        // As the raster engine rounds the sides of a filled rectangle.
+        const auto device = [&](int logical) {
+            return static_cast<int>(std::floor(origin + logical * scale + 0.5));
+        };
+        std::vector<int> at{device(edge)};
+        for (int i = 1; i <= rings; ++i) {
+            const int next = device(edge + i * step);
+            at.push_back(step > 0 ? std::max(next, at.back() + 1) : std::min(next, at.back() - 1));
+        }
+        return at;
+    }
+
+    // The device pixels [x0, x1) x [y0, y1).
+    void Fill(int x0, int y0, int x1, int y1, const QColor& color) {
+        if (x1 > x0 && y1 > y0) {
+            p_.fillRect(toLogical_.mapRect(QRectF(x0, y0, x1 - x0, y1 - y0)), color);
+        }
+    }
+
+    QPainter& p_;
+    QTransform toLogical_;
+    std::vector<int> left_, right_, top_, bottom_;
+};
+
 } // namespace
 
 BevelPanel::BevelPanel(QWidget* parent, const Style& style) : QFrame(parent), style_(style) {
@@ -64,6 +139,10 @@ void BevelPanel::paintEvent(QPaintEvent*) {
     QPainter p(this);
     QRect r = rect();
     p.fillRect(r, style_.color);
+    if (!WholeRatio(p)) {
+        PaintOnDevicePixels(p);
+        return;
+    }
     if (style_.singleBorder) {
         r = DrawEdge(p, r, 1, kShadow, kHighlight);
         r = DrawEdge(p, r, 1, kDarkShadow, kLight);
@@ -71,6 +150,42 @@ void BevelPanel::paintEvent(QPaintEvent*) {
     r = DrawBevel(p, r, style_.outer, style_.bevelWidth);
     r.adjust(style_.borderWidth, style_.borderWidth, -style_.borderWidth, -style_.borderWidth);
     DrawBevel(p, r, style_.inner, style_.bevelWidth);
+}
+
+// The same rings as above, on device pixels.
+void BevelPanel::PaintOnDevicePixels(QPainter& p) const {
+    // Each ring as DrawEdge would draw it, and none once the rect inside is too narrow.
+    struct Ring {
+        QColor topLeft, bottomRight;
+        bool drawn = true;
+    };
+    std::vector<Ring> rings;
+    if (style_.singleBorder) {
+        rings.push_back({kShadow, kHighlight});
+        rings.push_back({kDarkShadow, kLight});
+    }
+    const auto bevel = [&](Bevel b) {
+        for (int i = 0; i < style_.bevelWidth && b != Bevel::None; ++i) {
+            rings.push_back(b == Bevel::Raised ? Ring{kHighlight, kShadow}
+                                               : Ring{kShadow, kHighlight});
+        }
+    };
+    bevel(style_.outer);
+    for (int i = 0; i < style_.borderWidth; ++i) {
+        rings.push_back({{}, {}, false});
+    }
+    bevel(style_.inner);
+
+    DeviceFrame frame(p, rect(), static_cast<int>(rings.size()));
+    for (std::size_t i = 0; i < rings.size(); ++i) {
+        const int inside = 2 * static_cast<int>(i);
+        if (width() - inside <= 1 || height() - inside <= 1) {
+            break;
+        }
+        if (rings[i].drawn) {
+            frame.Edge(i, rings[i].topLeft, rings[i].bottomRight);
+        }
+    }
 }
 
 CaptionBox::CaptionBox(const QString& caption, const QColor& color, QWidget* parent)
@@ -85,11 +200,19 @@ void CaptionBox::paintEvent(QPaintEvent*) {
     const QFontMetrics fm(font());
     const int lineY = fm.height() / 2;
     // An etched frame, broken at the top where the caption stands.
-    QRect frame = rect().adjusted(0, lineY, -1, -1);
-    p.setPen(kShadow);
-    p.drawRect(frame.adjusted(0, 0, -1, -1));
-    p.setPen(kHighlight);
-    p.drawRect(frame.adjusted(1, 1, 0, 0));
+    if (WholeRatio(p)) {
+        QRect frame = rect().adjusted(0, lineY, -1, -1);
+        p.setPen(kShadow);
+        p.drawRect(frame.adjusted(0, 0, -1, -1));
+        p.setPen(kHighlight);
+        p.drawRect(frame.adjusted(1, 1, 0, 0));
+    } else {
+        // The shadow's outline, then the highlight's one line further in at the top left
+        // and one line further out at the bottom right.
+        DeviceFrame frame(p, rect().adjusted(0, lineY, 0, 0), 2);
+        frame.Outline(kShadow, 0, 0, 1, 1);
+        frame.Outline(kHighlight, 1, 1, 0, 0);
+    }
     if (!title().isEmpty()) {
         const QRect textRect(8, 0, fm.horizontalAdvance(title()) + 4, fm.height());
         p.fillRect(textRect, color_);

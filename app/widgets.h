@@ -11,6 +11,8 @@
 
 #include <functional>
 
+class QPainter;
+
 // The few control kinds Qt does not offer as such: panels with bevels, pictures that
 // stretch an image, labels that size themselves to their text, edit fields that report
 // key-down and focus changes, and buttons that report every mouse button.
@@ -36,6 +38,8 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    void PaintOnDevicePixels(QPainter& p) const;
+
     Style style_;
 };
 
