@@ -32,18 +32,8 @@ unset QT_QPA_PLATFORMTHEME GTK_THEME QT_STYLE_OVERRIDE XDG_CURRENT_DESKTOP DESKT
     QT_SCALE_FACTOR QT_SCREEN_SCALE_FACTORS QT_FONT_DPI DBUS_SESSION_BUS_ADDRESS
 export QT_QPA_PLATFORM=xcb NO_AT_BRIDGE=1
 
-# Xvfb picks a free display itself and writes its number once it accepts clients.
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" >"$work/xvfb.log" 2>&1 &
-xvfb_pid=$!
-tries=0
-while [ ! -s "$work/display" ]; do
-    kill -0 "$xvfb_pid" 2>/dev/null || { cat "$work/xvfb.log" >&2; fail "Xvfb did not start"; }
-    tries=$((tries + 1))
-    [ "$tries" -le 100 ] || fail "Xvfb gave no display within 10 s"
-    sleep 0.1
-done
-display=$(head -n1 "$work/display")
-export DISPLAY=":$display"
+. "$(dirname "$0")/support/xvfb.sh"
+start_xvfb "$work" 1280x1024 || fail "no X server"
 
 # shoot <name> [VAR=value...]: the four seeded pictures into $work/<name>. Qt says which
 # platform theme it made, so a theme that failed to load cannot pass unnoticed.

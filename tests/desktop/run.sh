@@ -31,6 +31,8 @@ cleanup() {
 trap cleanup EXIT
 trap 'exit 1' INT TERM
 
+# shellcheck source=../support/xvfb.sh
+. "$here/../support/xvfb.sh"
 mkdir -m 700 "$work/runtime"
 export XDG_RUNTIME_DIR="$work/runtime"
 QT_QPA_PLATFORM=offscreen "$map_tool" >"$work/map.tsv" || fail "quorvel-a11y-map failed"
@@ -39,17 +41,8 @@ unset DBUS_SESSION_BUS_ADDRESS AT_SPI_BUS_ADDRESS NO_AT_BRIDGE QT_QPA_PLATFORM Q
 # One screen: its size and the height of a panel at its top.
 check() {
     local size=$1 panel=$2 status=0
-    rm -f "$work/display"
-    Xvfb -displayfd 3 -screen 0 "${size}x24" -nolisten tcp 3>"$work/display" \
-        >"$work/xvfb.log" 2>&1 &
-    local xvfb=$!
-    for _ in $(seq 100); do
-        [ -s "$work/display" ] && break
-        kill -0 "$xvfb" 2>/dev/null || { cat "$work/xvfb.log" >&2; fail "Xvfb did not start"; }
-        sleep 0.1
-    done
-    [ -s "$work/display" ] || fail "Xvfb gave no display within 10 s"
-    export DISPLAY=":$(head -n1 "$work/display")"
+    start_xvfb "$work" "$size" || fail "no X server"
+    local xvfb=$xvfb_pid
     # A panel is what the window manager keeps free of windows: openbox's margins.
     cat >"$work/rc.xml" <<XML
 <?xml version="1.0" encoding="UTF-8"?>

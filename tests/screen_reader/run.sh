@@ -44,16 +44,9 @@ export XDG_RUNTIME_DIR="$work/runtime"
 
 QT_QPA_PLATFORM=offscreen "$map_tool" >"$work/map.tsv" || fail "quorvel-a11y-map failed"
 
-# Xvfb picks a free display itself and writes its number once it accepts clients.
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" >"$work/xvfb.log" 2>&1 &
-xvfb_pid=$!
-for _ in $(seq 100); do
-    [ -s "$work/display" ] && break
-    kill -0 "$xvfb_pid" 2>/dev/null || { cat "$work/xvfb.log" >&2; fail "Xvfb did not start"; }
-    sleep 0.1
-done
-[ -s "$work/display" ] || fail "Xvfb gave no display within 10 s"
-export DISPLAY=":$(head -n1 "$work/display")"
+# shellcheck source=../support/xvfb.sh
+. "$here/../support/xvfb.sh"
+start_xvfb "$work" 1280x1024 || fail "no X server"
 
 # Nothing of the caller's desktop may leak in: a fresh session bus, no a11y bus address.
 unset DBUS_SESSION_BUS_ADDRESS AT_SPI_BUS_ADDRESS NO_AT_BRIDGE QT_QPA_PLATFORM
