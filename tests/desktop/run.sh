@@ -42,6 +42,7 @@ unset DBUS_SESSION_BUS_ADDRESS AT_SPI_BUS_ADDRESS NO_AT_BRIDGE QT_QPA_PLATFORM Q
 check() {
     local size=$1 panel=$2 status=0
     start_xvfb "$work" "$size" || fail "no X server"
+    # shellcheck disable=SC2154  # set by start_xvfb
     local xvfb=$xvfb_pid
     # A panel is what the window manager keeps free of windows: openbox's margins.
     cat >"$work/rc.xml" <<XML
