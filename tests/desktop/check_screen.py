@@ -33,12 +33,32 @@ def x_output(*command):
 
 
 def work_area():
-    """The root window's work area: x, y, width, height."""
-    values = re.findall(r"\d+", x_output("xprop", "-root", "_NET_WORKAREA").split("=", 1)[1])
-    return tuple(int(v) for v in values[:4])
+    """The root window's work area: x, y, width, height, once the window manager has
+    published it."""
+    end = time.monotonic() + 10
+    while True:
+        said = x_output("xprop", "-root", "_NET_WORKAREA")
+        values = re.findall(r"\d+", said.split("=", 1)[1]) if "=" in said else []
+        if len(values) >= 4:
+            return tuple(int(v) for v in values[:4])
+        if time.monotonic() > end:
+            raise Failure(f"the window manager published no work area: {said.strip()}")
+        time.sleep(0.1)
 
 
-def window_on_screen():
+def window_on_screen(wait=5.0):
+    """The window's place and frame, once the window manager has framed it."""
+    end = time.monotonic() + wait
+    while True:
+        try:
+            return window_as_shown()
+        except Failure:
+            if time.monotonic() > end:
+                raise
+            time.sleep(0.1)
+
+
+def window_as_shown():
     """The client area (x, y, width, height) and the frame extents (left, right, top,
     bottom) of the program's window on screen, as the X server has them."""
     tree = x_output("xwininfo", "-root", "-tree")
