@@ -42,12 +42,28 @@ void TForm1::SetSeriesClock(std::unique_ptr<SeriesClock> clock) {
 }
 
 bool TForm1::event(QEvent* event) {
-    // The first exercise is drawn when the window first becomes active, not again
-    // when the user merely returns to it.
-    if (event->type() == QEvent::WindowActivate && !activated_) {
-        activated_ = true;
+    // The first exercise is drawn once, when the window is first on screen, and not again
+    // when the user merely returns to it: on its first activation, or, on Wayland, where
+    // the compositor may keep the keyboard elsewhere and never activate the window, when
+    // it is first shown. The focus then goes to the units box when the window does
+    // become active, as it does after a first exercise drawn on activation.
+    if (event->type() == QEvent::Show && !firstExerciseDrawn_ &&
+        QGuiApplication::platformName().startsWith(QLatin1String("wayland"))) {
+        firstExerciseDrawn_ = true;
+        focusOnActivation_ = true;
         const bool handled = QWidget::event(event);
         FormActivate();
+        return handled;
+    }
+    if (event->type() == QEvent::WindowActivate && (!firstExerciseDrawn_ || focusOnActivation_)) {
+        const bool handled = QWidget::event(event);
+        if (focusOnActivation_) {
+            focusOnActivation_ = false;
+            FocusUnitsBox();
+        } else {
+            firstExerciseDrawn_ = true;
+            FormActivate();
+        }
         return handled;
     }
     return QWidget::event(event);

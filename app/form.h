@@ -187,7 +187,8 @@ private:
 
     Lesson lesson_;
     Amount columnWidth_ = 0;
-    bool activated_ = false;
+    bool firstExerciseDrawn_ = false;
+    bool focusOnActivation_ = false; // drawn before the window became active
     SettingMemory maxArtikelsMemory_;
     SettingMemory maxGetalMemory_;
     SettingMemory timerMinutenMemory_;

@@ -12,8 +12,8 @@ packages="g++ make cmake qt6-base-dev libjpeg62-turbo-dev fonts-liberation2 libb
 packages="$packages xvfb dbus-daemon at-spi2-core python3-pyatspi"
 # The small-screen test: a real window manager that draws frames and keeps a panel's
 # margin free, and the X tools that read where it put the window. The silent-display
-# test starts Qt's Wayland platform.
-packages="$packages openbox x11-utils qt6-wayland"
+# test starts Qt's Wayland platform, and the Wayland test a headless Weston.
+packages="$packages openbox x11-utils qt6-wayland weston"
 # The themes test: Qt's GTK platform theme and GNOME's extra themes (HighContrast), under
 # which the window must look as under none.
 packages="$packages qt6-gtk-platformtheme gnome-themes-extra"

@@ -351,10 +351,13 @@ class TreeMap:
 class Program:
     """The running program and its accessible window."""
 
-    def __init__(self, binary, tree_map, log_path):
+    def __init__(self, binary, tree_map, log_path, platform="xcb", active=True):
+        """`active`: wait until the window is active, which draws the first exercise;
+        otherwise only until it is on the bus."""
         self.map = tree_map
+        self.active = active
         self.log = open(log_path, "ab")
-        env = dict(os.environ, QT_QPA_PLATFORM="xcb", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1",
+        env = dict(os.environ, QT_QPA_PLATFORM=platform, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1",
                    QT_ACCESSIBILITY="1")
         try:
             self.process = subprocess.Popen([binary], env=env, stdout=self.log,
@@ -380,7 +383,8 @@ class Program:
                     if app.childCount > 0:
                         window = app.getChildAtIndex(0)
                         # Active: the first exercise has been drawn.
-                        if window is not None and "active" in states_of(window):
+                        if window is not None and (not self.active or
+                                                   "active" in states_of(window)):
                             return window
                 except GLib.Error:
                     pass
