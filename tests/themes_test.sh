@@ -12,13 +12,12 @@ fail() {
 }
 command -v Xvfb >/dev/null || fail "Xvfb is missing (tools/deps.sh installs xvfb)"
 
+# shellcheck source=support/session.sh
+. "$(dirname "$0")/support/session.sh"
 work=$(mktemp -d "${TMPDIR:-/tmp}/quorvel-themes.XXXXXX")
 xvfb_pid=""
 cleanup() {
-    if [ -n "$xvfb_pid" ]; then
-        kill "$xvfb_pid" 2>/dev/null || true
-        wait "$xvfb_pid" 2>/dev/null || true
-    fi
+    stop_process "$xvfb_pid"
     rm -rf "$work"
 }
 trap cleanup EXIT
@@ -32,7 +31,6 @@ unset QT_QPA_PLATFORMTHEME GTK_THEME QT_STYLE_OVERRIDE XDG_CURRENT_DESKTOP DESKT
     QT_SCALE_FACTOR QT_SCREEN_SCALE_FACTORS QT_FONT_DPI DBUS_SESSION_BUS_ADDRESS
 export QT_QPA_PLATFORM=xcb NO_AT_BRIDGE=1
 
-. "$(dirname "$0")/support/xvfb.sh"
 start_xvfb "$work" 1280x1024 || fail "no X server"
 
 # shoot <name> [VAR=value...]: the four seeded pictures into $work/<name>. Qt says which

@@ -31,8 +31,8 @@ cleanup() {
 trap cleanup EXIT
 trap 'exit 1' INT TERM
 
-# shellcheck source=../support/xvfb.sh
-. "$here/../support/xvfb.sh"
+# shellcheck source=../support/session.sh
+. "$here/../support/session.sh"
 mkdir -m 700 "$work/runtime"
 export XDG_RUNTIME_DIR="$work/runtime"
 QT_QPA_PLATFORM=offscreen "$map_tool" >"$work/map.tsv" || fail "quorvel-a11y-map failed"

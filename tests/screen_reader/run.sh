@@ -19,20 +19,16 @@ for tool in Xvfb dbus-run-session /usr/libexec/at-spi-bus-launcher "$python"; do
 done
 "$python" -c 'import pyatspi' 2>/dev/null || fail "pyatspi is missing (tools/deps.sh installs python3-pyatspi)"
 
+# shellcheck source=../support/session.sh
+. "$here/../support/session.sh"
 work=$(mktemp -d "${TMPDIR:-/tmp}/quorvel-screen-reader.XXXXXX")
 xvfb_pid=""
 check_pid=""
 cleanup() {
     # The check runs in a process group of its own: the bus, the services it started
     # and the program go with it.
-    if [ -n "$check_pid" ]; then
-        kill -TERM -- "-$check_pid" 2>/dev/null || true
-        wait "$check_pid" 2>/dev/null || true
-    fi
-    if [ -n "$xvfb_pid" ]; then
-        kill "$xvfb_pid" 2>/dev/null || true
-        wait "$xvfb_pid" 2>/dev/null || true
-    fi
+    stop_group "$check_pid"
+    stop_process "$xvfb_pid"
     rm -rf "$work"
 }
 trap cleanup EXIT
@@ -44,8 +40,6 @@ export XDG_RUNTIME_DIR="$work/runtime"
 
 QT_QPA_PLATFORM=offscreen "$map_tool" >"$work/map.tsv" || fail "quorvel-a11y-map failed"
 
-# shellcheck source=../support/xvfb.sh
-. "$here/../support/xvfb.sh"
 start_xvfb "$work" 1280x1024 || fail "no X server"
 
 # Nothing of the caller's desktop may leak in: a fresh session bus, no a11y bus address.

@@ -17,18 +17,14 @@ for tool in weston dbus-run-session /usr/libexec/at-spi-bus-launcher; do
     command -v "$tool" >/dev/null || fail "$tool is missing (tools/deps.sh installs it)"
 done
 
+# shellcheck source=../support/session.sh
+. "$here/../support/session.sh"
 work=$(mktemp -d "${TMPDIR:-/tmp}/quorvel-wayland.XXXXXX")
 weston_pid=""
 check_pid=""
 cleanup() {
-    if [ -n "$check_pid" ]; then
-        kill -TERM -- "-$check_pid" 2>/dev/null || true
-        wait "$check_pid" 2>/dev/null || true
-    fi
-    if [ -n "$weston_pid" ]; then
-        kill "$weston_pid" 2>/dev/null || true
-        wait "$weston_pid" 2>/dev/null || true
-    fi
+    stop_group "$check_pid"
+    stop_process "$weston_pid"
     rm -rf "$work"
 }
 trap cleanup EXIT

@@ -1,6 +1,7 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # shellcheck shell=sh
-# Sourced by the tests that need an X server of their own (sh and bash alike).
+# Sourced by the tests that start an X server, a compositor or a bus of their own (sh and
+# bash alike).
 #
 # start_xvfb <work dir> <width>x<height>: starts Xvfb on a free display, waits until it
 # accepts clients, exports DISPLAY and sets xvfb_pid. Xvfb picks the display itself and
@@ -25,4 +26,21 @@ start_xvfb() {
     done
     DISPLAY=":$(head -n1 "$1/display")"
     export DISPLAY
+}
+
+# stop_process <pid>: ends a process the test started, if any, and waits for it.
+stop_process() {
+    if [ -n "$1" ]; then
+        kill "$1" 2>/dev/null || true
+        wait "$1" 2>/dev/null || true
+    fi
+}
+
+# stop_group <pid>: ends a process started in a process group of its own (setsid) with
+# everything it started, and waits for it.
+stop_group() {
+    if [ -n "$1" ]; then
+        kill -TERM -- "-$1" 2>/dev/null || true
+        wait "$1" 2>/dev/null || true
+    fi
 }
