@@ -51,19 +51,41 @@ check() {
   <margins><top>$panel</top><bottom>0</bottom><left>0</left><right>0</right></margins>
 </openbox_config>
 XML
-    openbox --sm-disable --config-file "$work/rc.xml" >"$work/openbox.log" 2>&1 &
-    local wm=$!
-    # openbox is ready once it has published the work area.
-    for _ in $(seq 100); do
-        xprop -root _NET_WORKAREA 2>/dev/null | grep -q = && break
-        sleep 0.1
+    # openbox is ready once it has published the work area. Now and then, with other
+    # tests busy, it fails to open a display that answers other clients; it gets another
+    # try then.
+    local wm="" ready=no
+    for _ in 1 2 3; do
+        openbox --sm-disable --config-file "$work/rc.xml" >"$work/openbox.log" 2>&1 &
+        wm=$!
+        for _ in $(seq 100); do
+            if xprop -root _NET_WORKAREA 2>/dev/null | grep -q =; then
+                ready=yes
+                break
+            fi
+            kill -0 "$wm" 2>/dev/null || break
+            sleep 0.1
+        done
+        [ "$ready" = yes ] && break
+        stop_process "$wm"
     done
+    if [ "$ready" = no ]; then
+        cat "$work/openbox.log" >&2
+        echo "  FAIL openbox did not come up on $DISPLAY"
+        stop_process "$xvfb"
+        return 1
+    fi
     setsid timeout --kill-after=5 60 dbus-run-session -- "$python" "$here/check_screen.py" \
         --program "$program" --map "$work/map.tsv" --log-dir "$work" --screen "$size" \
         --panel "$panel" &
     local checker=$!
     pids=("$checker" "$wm" "$xvfb")
     wait "$checker" || status=$?
+    if [ "$status" -ne 0 ] && [ -s "$work/program.log" ]; then
+        echo "--- the program's output"
+        tail -20 "$work/program.log"
+    fi
+    rm -f "$work/program.log"
     kill "$wm" "$xvfb" 2>/dev/null || true
     wait "$wm" "$xvfb" 2>/dev/null || true
     pids=()
@@ -72,8 +94,10 @@ XML
 
 failed=0
 for screen in "1366x768 0" "1366x768 30" "1024x768 0" "1024x600 0" "1024x600 24" "1920x1080 0"; do
+    # A screen whose X server turned clients away at the start (seen now and then with
+    # other tests busy) is checked once more on a fresh server; a real fault fails twice.
     # shellcheck disable=SC2086
-    check $screen || failed=$((failed + 1))
+    check $screen || check $screen || failed=$((failed + 1))
 done
 echo "small screens: $failed of 6 screens failed"
 exit $((failed > 0))

@@ -3,29 +3,31 @@
 # Sourced by the tests that start an X server, a compositor or a bus of their own (sh and
 # bash alike).
 #
-# start_xvfb <work dir> <width>x<height>: starts Xvfb on a free display, waits until it
-# accepts clients, exports DISPLAY and sets xvfb_pid. Xvfb picks the display itself and
-# writes its number once it is ready. The caller ends it (kill "$xvfb_pid").
+# start_xvfb <work dir> <width>x<height>: starts Xvfb on a display of its own, waits until
+# it answers, exports DISPLAY and sets xvfb_pid. The caller ends it (stop_process
+# "$xvfb_pid"). The display number comes from the test's process id and a count, so that
+# tests running side by side never meet on one display, not even one that another test's
+# server is just giving up; the next number is tried where one is taken.
+xvfb_serial=0
 start_xvfb() {
-    rm -f "$1/display"
-    Xvfb -displayfd 3 -screen 0 "${2}x24" -nolisten tcp 3>"$1/display" >"$1/xvfb.log" 2>&1 &
-    xvfb_pid=$!
-    xvfb_tries=0
-    while [ ! -s "$1/display" ]; do
-        if ! kill -0 "$xvfb_pid" 2>/dev/null; then
-            cat "$1/xvfb.log" >&2
-            echo "Xvfb did not start" >&2
-            return 1
-        fi
-        xvfb_tries=$((xvfb_tries + 1))
-        if [ "$xvfb_tries" -gt 100 ]; then
-            echo "Xvfb gave no display within 10 s" >&2
-            return 1
-        fi
-        sleep 0.1
+    for xvfb_attempt in 1 2 3 4 5; do
+        xvfb_serial=$((xvfb_serial + 1))
+        xvfb_display=$((100 + ($$ * 17 + xvfb_serial) % 5000))
+        Xvfb ":$xvfb_display" -screen 0 "${2}x24" -nolisten tcp >"$1/xvfb.log" 2>&1 &
+        xvfb_pid=$!
+        DISPLAY=":$xvfb_display"
+        export DISPLAY
+        xvfb_tries=0
+        while kill -0 "$xvfb_pid" 2>/dev/null && [ "$xvfb_tries" -lt 100 ]; do
+            xprop -root -len 0 >/dev/null 2>&1 && return 0
+            xvfb_tries=$((xvfb_tries + 1))
+            sleep 0.1
+        done
+        echo "Xvfb on $DISPLAY did not start (attempt $xvfb_attempt):" >&2
+        cat "$1/xvfb.log" >&2
+        stop_process "$xvfb_pid"
     done
-    DISPLAY=":$(head -n1 "$1/display")"
-    export DISPLAY
+    return 1
 }
 
 # stop_process <pid>: ends a process the test started, if any, and waits for it.
