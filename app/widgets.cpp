@@ -50,11 +50,13 @@ QRect DrawBevel(QPainter& p, QRect r, Bevel bevel, int width) {
     return r;
 }
 
-// Whether the painter's device has a whole number of pixels to a logical pixel. There a
-// line one logical pixel wide, drawn at logical coordinates, covers whole device pixels.
+// Whether the painter draws a whole number of device pixels to a logical pixel: the
+// device's ratio, and any scale on the way there (a window shown scaled down draws its
+// controls through a scaled painter on a device of ratio 1). There a line one logical
+// pixel wide, drawn at logical coordinates, covers whole device pixels.
 bool WholeRatio(const QPainter& p) {
-    const qreal ratio = p.device()->devicePixelRatioF();
-    return ratio == std::round(ratio);
+    const QTransform t = p.deviceTransform();
+    return t.m11() == std::round(t.m11()) && t.m22() == std::round(t.m22());
 }
 
 // The lines of a frame laid on the device's pixels, for a ratio that is not a whole number.
