@@ -22,6 +22,10 @@ void Lesson::Reseed() {
 }
 
 void Lesson::NewExercise(const LessonSettings& settings) {
+    settings_ = settings;
+    ++serial_;
+    phase_ = LessonPhase::Answering;
+    judgement_.reset();
     const AddendSettings& s = settings.Addends;
     DrawAddends(exercise_, s, catalogue_, *random_);
     firstLine_ = ::FirstLineInUse(s.N);
@@ -43,7 +47,7 @@ void Lesson::NewExercise(const LessonSettings& settings) {
     }
 }
 
-Judgement Lesson::Check(const SumBoxTexts& boxes, bool receipt, const std::string& change) {
+Judgement Lesson::Check(const SumBoxTexts& boxes, const std::string& change) {
     Judgement j;
     j.Typed = AssembleSum(boxes);
     const std::optional<Amount> sum = ReadNumber(j.Typed);
@@ -53,23 +57,39 @@ Judgement Lesson::Check(const SumBoxTexts& boxes, bool receipt, const std::strin
     j.Readable = true;
     sumRight_ = *sum == exercise_.Total;
     j.SumRight = sumRight_;
-    if (receipt) {
+    if (Receipt()) {
         j.ChangeText = FirstPointToComma(change);
         // An unreadable change, a value too large for an amount included, is a wrong one.
         const std::optional<Amount> typed = ReadNumber(j.ChangeText);
         changeRight_ = typed && *typed == exercise_.Change;
         j.ChangeRight = changeRight_;
     }
+    judgement_ = j;
+    if (phase_ == LessonPhase::Answering) {
+        phase_ = LessonPhase::Judged;
+    }
     return j;
 }
 
-bool Lesson::MoveOn(bool receipt) {
-    const bool point = receipt ? sumRight_ && changeRight_ : sumRight_;
+void Lesson::WithdrawJudgement() {
+    if (phase_ == LessonPhase::Judged) {
+        phase_ = LessonPhase::Answering;
+        judgement_.reset();
+    }
+}
+
+MoveOnResult Lesson::MoveOn() {
+    if (phase_ != LessonPhase::Judged) {
+        return MoveOnResult::Refused;
+    }
+    phase_ = LessonPhase::Answering;
+    judgement_.reset();
+    const bool point = Receipt() ? sumRight_ && changeRight_ : sumRight_;
     if (point) {
         ++points_;
     }
     ++exerciseNumber_;
-    return point;
+    return point ? MoveOnResult::Point : MoveOnResult::NoPoint;
 }
 
 void Lesson::ResetSeries() {
@@ -123,6 +143,8 @@ Lesson::Tick Lesson::OnTick() {
     }
     const SeriesTick tick = TickSeries(series_, *clock_);
     if (tick.Kind == SeriesTickKind::Ended) {
+        phase_ = LessonPhase::SeriesOver;
+        judgement_.reset();
         return {TickKind::Ended, {}};
     }
     return {TickKind::Running, ClockText(tick.Remaining)};

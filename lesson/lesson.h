@@ -31,6 +31,14 @@ struct Judgement {
     std::string ChangeText;
 };
 
+// Where the pupil stands with the exercise on screen: still answering, judged (a check
+// has read the sum row, and moving on scores it), or at the end of a timed series, where
+// nothing more counts.
+enum class LessonPhase { Answering, Judged, SeriesOver };
+
+// What moving on made of the exercise on screen.
+enum class MoveOnResult { Refused, NoPoint, Point };
+
 // The one lesson a pupil works through: the exercise on screen and everything it is
 // judged against, the series and its counters, the wallet and the timed series. It
 // owns the random source and the series clock, so every draw and every reading of the
@@ -49,8 +57,16 @@ public:
     // ------------------------------------------------------------------ exercises
     // Draws the addends, then (unless the wallet pays) the amount paid, and works out
     // the change, the sum row's expected characters, the carries and, with the wallet,
-    // what the wallet is dealt from. The assembled amount starts again at 0.
+    // what the wallet is dealt from. The assembled amount starts again at 0, and the new
+    // exercise is to be answered.
     void NewExercise(const LessonSettings& settings);
+    // The settings the exercise on screen was drawn from: its mode (receipt or classic),
+    // decimals, helps and the wallet.
+    const LessonSettings& Settings() const { return settings_; }
+    bool Receipt() const { return settings_.Addends.Receipt; }
+    // Counts one exercise drawn more: the window redraws what a new exercise replaces
+    // only when this has changed.
+    unsigned ExerciseSerial() const { return serial_; }
     const ExerciseState& Exercise() const { return exercise_; }
     // The total as the sum row must hold it, blanks on the left up to 14 characters.
     const std::string& TotalText() const { return totalText_; }
@@ -60,15 +76,25 @@ public:
 
     // ---------------------------------------------------------------- the check
     // Judges the sum row (box texts 1..14, a hidden box given as an empty text) and, in
-    // the receipt mode, the change text. An unreadable sum row changes nothing.
-    Judgement Check(const SumBoxTexts& boxes, bool receipt, const std::string& change);
+    // the receipt mode, the change text. An unreadable sum row changes nothing. A
+    // readable one makes the exercise judged, ready to be scored by moving on; at the
+    // end of a series it is judged for the pupil to see and scores nothing.
+    Judgement Check(const SumBoxTexts& boxes, const std::string& change);
     bool SumRight() const { return sumRight_; }
     bool ChangeRight() const { return changeRight_; }
+    LessonPhase Phase() const { return phase_; }
+    // The last readable check of the exercise on screen, while it stands.
+    const std::optional<Judgement>& LastJudgement() const { return judgement_; }
+    // The pupil goes back to changing what the check judged (a settings field entered):
+    // the judgement lapses, and only a new check can score.
+    void WithdrawJudgement();
 
     // ------------------------------------------------------------------ the series
-    // Moving on: the last check becomes a point or not and the exercise number grows.
-    // Returns whether a point was given. The next exercise is drawn separately.
-    bool MoveOn(bool receipt);
+    // Moving on from a judged exercise: the check becomes a point or not (in the receipt
+    // mode the change must be right too) and the exercise number grows. An exercise not
+    // judged, or a series that is over, is refused and changes nothing. The next
+    // exercise is drawn separately.
+    MoveOnResult MoveOn();
     // Exercise 1 of a new series, no points.
     void ResetSeries();
     int Points() const { return points_; }
@@ -99,8 +125,11 @@ public:
         TickKind Kind = TickKind::Idle;
         std::string ClockText; // the time left, for Running
     };
-    // The once-a-second look at the clock.
+    // The once-a-second look at the clock. At the end of the time the series is over:
+    // the exercise on screen can still be checked, and scores nothing.
     Tick OnTick();
+    // Whether the results of the series that ended stand (its last check read the row).
+    bool ResultsReady() const { return phase_ == LessonPhase::SeriesOver && judgement_.has_value(); }
     bool SeriesRunning() const { return series_.SeriesRunning; }
     // The results of the series that has just ended: the exercise in progress does not
     // count.
@@ -113,6 +142,10 @@ private:
     ExerciseState exercise_;
     std::string totalText_;
     int firstLine_ = 11;
+    LessonSettings settings_;
+    unsigned serial_ = 0;
+    LessonPhase phase_ = LessonPhase::Answering;
+    std::optional<Judgement> judgement_;
 
     int points_ = 0;
     int exerciseNumber_ = 1;

@@ -67,6 +67,7 @@ private slots:
     void linesInUse();
     void paidAndChange_data();
     void paidAndChange();
+    void theChangeJudgedIsThatOfThePayment();
     void aNewExerciseOwesItsWholeTotal();
     void timedSeries();
     void resetDuringASeriesStopsItAtTheNextTick();
@@ -74,51 +75,56 @@ private slots:
 
 void LessonTest::scoring_data() {
     QTest::addColumn<bool>("receipt");
-    QTest::addColumn<QString>("sum");    // from the units on
-    QTest::addColumn<QString>("change"); // typed into the change field
-    QTest::addColumn<bool>("sumRight");
+    QTest::addColumn<bool>("typedRight"); // the sum row holds the total, or "0"
+    QTest::addColumn<QString>("change");  // typed into the change field; %1: the right one
     QTest::addColumn<int>("changeRight"); // -1: not judged
     QTest::addColumn<bool>("point");
 
-    QTest::newRow("classic right") << false << "521"
-                                   << "" << true << -1 << true;
-    QTest::newRow("classic wrong") << false << "0"
-                                   << "" << false << -1 << false;
-    QTest::newRow("same value in other boxes") << false << "5210"
-                                               << "" << true << -1 << true;
-    QTest::newRow("receipt both right") << true << "521"
-                                        << "5" << true << 1 << true;
-    QTest::newRow("receipt change wrong") << true << "521"
-                                          << "6" << true << 0 << false;
-    QTest::newRow("receipt sum wrong") << true << "0"
-                                       << "5" << false << 1 << false;
-    QTest::newRow("full stop in the change") << true << "521"
-                                             << "5.0" << true << 1 << true;
-    QTest::newRow("empty change") << true << "521"
-                                  << "" << true << 0 << false;
-    QTest::newRow("change too large") << true << "521"
-                                      << "1e30" << true << 0 << false;
+    QTest::newRow("classic right") << false << true << "" << -1 << true;
+    QTest::newRow("classic wrong") << false << false << "" << -1 << false;
+    QTest::newRow("receipt both right") << true << true << "%1" << 1 << true;
+    QTest::newRow("receipt change wrong") << true << true << "1%1" << 0 << false;
+    QTest::newRow("receipt sum wrong") << true << false << "%1" << 1 << false;
+    QTest::newRow("full stop in the change") << true << true << "%1.0" << 1 << true;
+    QTest::newRow("empty change") << true << true << "" << 0 << false;
+    QTest::newRow("change too large") << true << true << "1e30" << 0 << false;
 }
 
 void LessonTest::scoring() {
     QFETCH(bool, receipt);
-    QFETCH(QString, sum);
+    QFETCH(bool, typedRight);
     QFETCH(QString, change);
-    QFETCH(bool, sumRight);
     QFETCH(int, changeRight);
     QFETCH(bool, point);
 
     TestLesson t = MakeLesson();
-    Draw125(t);
-    const Judgement j = t->Check(Row(sum), receipt, change.toStdString());
+    if (receipt) {
+        t.random->AllowUnscripted();
+        LessonSettings s = Classic();
+        s.Addends.Receipt = true;
+        t->NewExercise(s);
+    } else {
+        Draw125(t);
+    }
+    QCOMPARE(t->Receipt(), receipt);
+    // The change is typed without decimals where it has none, as "5" for 5,00.
+    const Amount due = t->Exercise().Change;
+    const QString dueText = QString::fromStdString(FormatPlain(due));
+    const QString typed = typedRight ? QString::fromStdString(t->TotalText()).trimmed() : "0";
+    QString units;
+    for (qsizetype k = typed.size() - 1; k >= 0; --k) {
+        units += typed[k];
+    }
+    const Judgement j = t->Check(Row(units), change.arg(dueText).toStdString());
     QVERIFY(j.Readable);
-    QCOMPARE(j.SumRight, sumRight);
+    QCOMPARE(j.SumRight, typedRight);
     QCOMPARE(j.ChangeRight.has_value(), changeRight >= 0);
     if (j.ChangeRight) {
         QCOMPARE(*j.ChangeRight, changeRight == 1);
         QVERIFY(j.ChangeText.find('.') == std::string::npos);
     }
-    QCOMPARE(t->MoveOn(receipt), point);
+    QCOMPARE(t->Phase(), LessonPhase::Judged);
+    QCOMPARE(t->MoveOn(), point ? MoveOnResult::Point : MoveOnResult::NoPoint);
     QCOMPARE(t->Points(), point ? 1 : 0);
     QCOMPARE(t->ExerciseNumber(), 2);
 }
@@ -126,30 +132,39 @@ void LessonTest::scoring() {
 void LessonTest::unreadableSumChangesNothing() {
     TestLesson t = MakeLesson();
     Draw125(t);
-    QVERIFY(t->Check(Row("521"), true, "5").Readable);
-    const Judgement j = t->Check(Row("1,,"), true, "6");
+    QVERIFY(t->Check(Row("521"), "").Readable);
+    const Judgement j = t->Check(Row("1,,"), "6");
     QVERIFY(!j.Readable);
     QCOMPARE(QString::fromStdString(j.Typed), QStringLiteral("00000000000,,1"));
     QVERIFY(t->SumRight());
-    QVERIFY(t->ChangeRight());
+    QCOMPARE(t->Phase(), LessonPhase::Judged);
+    QVERIFY(t->LastJudgement()->SumRight);
 }
 
 void LessonTest::seriesCount() {
     TestLesson t = MakeLesson();
     QCOMPARE(t->ExerciseNumber(), 1);
     QCOMPARE(t->Points(), 0);
-    // Moving on without a check gives nothing.
+    // Only a judged exercise moves on: unchecked, unreadable, moved on already, or with
+    // the judgement withdrawn, the series stays where it is.
     Draw125(t);
-    QVERIFY(!t->MoveOn(false));
-    // Right, then moved on twice: the last check still stands for the second exercise,
-    // just as a digit changed after a check does not undo it.
+    QCOMPARE(t->MoveOn(), MoveOnResult::Refused);
+    QVERIFY(!t->Check(Row("1,,"), "").Readable);
+    QCOMPARE(t->MoveOn(), MoveOnResult::Refused);
+    t->Check(Row("521"), "");
+    QCOMPARE(t->MoveOn(), MoveOnResult::Point);
+    QCOMPARE(t->MoveOn(), MoveOnResult::Refused);
     Draw125(t);
-    t->Check(Row("521"), false, "");
-    QVERIFY(t->MoveOn(false));
+    t->Check(Row("521"), "");
+    t->WithdrawJudgement();
+    QCOMPARE(t->Phase(), LessonPhase::Answering);
+    QCOMPARE(t->MoveOn(), MoveOnResult::Refused);
+    // A new exercise must be checked anew.
+    t->Check(Row("521"), "");
     Draw125(t);
-    QVERIFY(t->MoveOn(false));
-    QCOMPARE(t->Points(), 2);
-    QCOMPARE(t->ExerciseNumber(), 4);
+    QCOMPARE(t->MoveOn(), MoveOnResult::Refused);
+    QCOMPARE(t->Points(), 1);
+    QCOMPARE(t->ExerciseNumber(), 2);
     t->ResetSeries();
     QCOMPARE(t->Points(), 0);
     QCOMPARE(t->ExerciseNumber(), 1);
@@ -216,9 +231,24 @@ void LessonTest::paidAndChange() {
     t->ClosePayment();
     QCOMPARE(t->Exercise().Paid, Amount(assembled));
     QCOMPARE(t->Exercise().Change, Amount(assembled) - Whole(125));
-    // The change judged is the one of this payment.
-    const std::string change = FormatPlain(Amount(assembled) - Whole(125));
-    QVERIFY(*t->Check(Row("521"), true, change).ChangeRight);
+}
+
+void LessonTest::theChangeJudgedIsThatOfThePayment() {
+    TestLesson t = MakeLesson();
+    t.random->AllowUnscripted();
+    LessonSettings s = Classic(3, true);
+    s.Addends.Receipt = true;
+    t->NewExercise(s);
+    const PieceCounts dealt = t->DealWallet();
+    for (int stack = 0; stack < DenominationCount; ++stack) {
+        for (int n = 0; n < dealt[static_cast<std::size_t>(stack)]; ++n) {
+            t->TakePiece(stack);
+        }
+    }
+    t->ClosePayment();
+    const std::string change = FormatPlain(t->Assembled() - t->Exercise().Total);
+    QVERIFY(*t->Check(Row("0"), change).ChangeRight);
+    QVERIFY(!*t->Check(Row("0"), FormatPlain(t->Assembled())).ChangeRight);
 }
 
 void LessonTest::aNewExerciseOwesItsWholeTotal() {
@@ -249,16 +279,22 @@ void LessonTest::timedSeries() {
     // on screen when the time is up.
     for (bool right : {true, false, true}) {
         Draw125(t);
-        t->Check(Row(right ? "521" : "0"), false, "");
-        t->MoveOn(false);
+        t->Check(Row(right ? "521" : "0"), "");
+        t->MoveOn();
     }
     Draw125(t);
-    t->Check(Row("521"), false, "");
+    t->Check(Row("521"), "");
     t.clock->Now = milliseconds(5000 + 60000);
     QCOMPARE(t->OnTick().Kind, Lesson::TickKind::Running); // at the end, not past it
     t.clock->Now += milliseconds(2);
     QCOMPARE(t->OnTick().Kind, Lesson::TickKind::Ended);
     QVERIFY(!t->SeriesRunning());
+    // The exercise on screen is judged once more for the pupil to see, and scores nothing.
+    QCOMPARE(t->Phase(), LessonPhase::SeriesOver);
+    QVERIFY(!t->ResultsReady());
+    QVERIFY(t->Check(Row("521"), "").Readable);
+    QVERIFY(t->ResultsReady());
+    QCOMPARE(t->MoveOn(), MoveOnResult::Refused);
     const SeriesResultTexts results = t->Results();
     QCOMPARE(QString::fromStdString(results.Points), QStringLiteral("2"));
     QCOMPARE(QString::fromStdString(results.Made), QStringLiteral("3"));

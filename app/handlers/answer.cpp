@@ -209,8 +209,7 @@ bool TForm1::CheckAnswer() {
             boxes[static_cast<std::size_t>(n)] = Tot[n]->text().toStdString();
         }
     }
-    const bool receipt = Kasticket->isChecked();
-    const Judgement j = lesson_.Check(boxes, receipt, Teruggave->text().toStdString());
+    const Judgement j = lesson_.Check(boxes, Teruggave->text().toStdString());
     if (!j.Readable) {
         QMessageBox::critical(
             this, windowTitle(),
@@ -246,7 +245,7 @@ void TForm1::VolgendeOefeningClick() {
         return;
     }
     SetJudgementColours(look::White, look::White);
-    if (lesson_.MoveOn(Kasticket->isChecked())) {
+    if (lesson_.MoveOn() == MoveOnResult::Point) {
         ShowPoints();
     }
     Reeksteller->SetCaption(QString::number(lesson_.ExerciseNumber()));
