@@ -1,21 +1,11 @@
 #include "answer/answer.h"
 
-#include <cmath>
-
 bool IsRejectedEntry(std::string_view text) {
     if (text.size() != 1) {
         return true;
     }
     const char c = text[0];
     return !((c >= '0' && c <= '9') || c == ',' || c == '.');
-}
-
-int CarryLabelLeft(int priceLeft, Amount columnWidth, int box) {
-    // Over box 13 the label stands 0.2 of a column left of the price label, not a whole
-    // column further left as the steady step would put it.
-    const double columns = box == 13 ? -0.2 : 11.2 - (box - 1);
-    const double width = static_cast<double>(columnWidth) / AmountScale;
-    return static_cast<int>(std::trunc(priceLeft + columns * width));
 }
 
 int CarryIntoBox(const std::array<int, 14>& carry, int box, bool decimal) {

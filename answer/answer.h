@@ -7,16 +7,11 @@
 #include <string_view>
 
 // The rules of the sum row that need no window: what a box accepts and what the carry
-// label shows where.
+// label shows.
 
 // True unless the text is exactly one digit "0".."9", a comma "," or a point "." (the
 // point is accepted because the box turns it into a comma).
 bool IsRejectedEntry(std::string_view text);
-
-// Left edge, in pixels, of the carry label over sum box `box` (1..13): the left edge of the
-// bottom price label plus a fraction of columns (11.2 over box 1, one less per box to the
-// left, -0.2 over box 13) of `columnWidth` pixels, truncated.
-int CarryLabelLeft(int priceLeft, Amount columnWidth, int box);
 
 // The carry that arrives in the column of sum box `box` (1..13) from the column on its
 // right. In decimal mode box 3 is the comma, over which no carry stands, and the carry of

@@ -1,30 +1,46 @@
 #include "app/form.h"
 
+#include "app/artwork.h"
+#include "app/panels/exercise_panel.h"
+#include "app/panels/info_panel.h"
+#include "app/panels/points_panel.h"
+#include "app/panels/series_panel.h"
+#include "app/panels/settings_bar.h"
+#include "app/panels/wallet_panel.h"
+
 #include <QApplication>
 #include <QCloseEvent>
+#include <QKeyEvent>
 #include <QScreen>
+
+#include <algorithm>
+
+using namespace kit;
+using namespace look;
+
+namespace {
+
+struct WindowTexts {
+    QString Title = TForm1::tr("Quorvel v.2 (Zenbo)");
+    QString StopTip = TForm1::tr("Stop het programma.");
+};
+
+const WindowTexts& Texts() {
+    static const WindowTexts texts;
+    return texts;
+}
+
+} // namespace
 
 TForm1::TForm1(QWidget* parent)
     : QWidget(parent,
               Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
       lesson_(std::make_unique<ClockRandom>(), std::make_unique<SteadySeriesClock>()) {
-    BuildLayout();
+    BuildWindow();
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         move(screen->availableGeometry().center() - rect().center());
     }
-    SetUpKeyboard();
-    connect(Image1, &Picture::clicked, this, &TForm1::Image1Click);
-    connect(OKKnop, &QPushButton::clicked, this, &TForm1::OKKnopClick);
-    connect(Image4, &Picture::clicked, this, &TForm1::Image4Click);
-    connect(Timer1, &QTimer::timeout, this, &TForm1::Timer1Timer);
-    ConnectAnswer();
-    ConnectSettings();
-    ConnectTimer();
-    ConnectWallet();
-    ConnectHelp();
-    ConnectAccessibility();
-    ConnectKeyboard();
-    ConnectFocusGuard();
+    Connect();
     FormCreate();
 }
 
@@ -33,12 +49,131 @@ TForm1::~TForm1() {
     delete lostControlWatcher_;
 }
 
+void TForm1::BuildWindow() {
+    setObjectName("Form1");
+    setWindowTitle(Texts().Title);
+    setFixedSize(DesignedSize);
+    setFont(Font(kSans, 13, Bold));
+    SetTextColor(this, Black);
+    SetBackground(this, ButtonShadow);
+    setCursor(NoDropCursor());
+    setWindowIcon(ArtworkIcon({{QStringLiteral(":/images/icon16.png"), {}},
+                               {QStringLiteral(":/images/icon32.png"), {}},
+                               {QStringLiteral(":/images/icon48.png"), {}}}));
+
+    points_ = new PointsPanel(this);
+    Image4 =
+        MakePicture(this, "Image4", {26, 119, 57, 25}, QStringLiteral(":/images/stop.png"), true);
+    Image4->setCursor(Qt::ArrowCursor);
+    SetTip(Image4, Texts().StopTip);
+    FinishControls(Image4);
+    series_ = new SeriesPanel(this);
+    exercise_ = new ExercisePanel(this, lesson_);
+    settings_ = new SettingsBar(this);
+    info_ = new InfoPanel(this);
+    wallet_ = new WalletPanel(this, lesson_);
+
+    ui_.Image4 = Image4;
+    points_->Expose(ui_);
+    series_->Expose(ui_);
+    exercise_->Expose(ui_);
+    settings_->Expose(ui_);
+    info_->Expose(ui_);
+    wallet_->Expose(ui_);
+
+    // The window's controls lie over one another in this order, the last on top; a
+    // screen reader meets them in it too. What has no place of its own on screen (the
+    // announcer of the judgement) comes after them.
+    const Controls& c = ui_;
+    const std::initializer_list<QWidget*> stacked{
+        c.Label36,      c.Reeksteller,      Image4,       c.KlokVenster, c.Panel1,
+        c.Instellingen, c.VolgendeOefening, c.Kontroleer, c.Panel2,      c.Help,
+        c.Startknop,    c.OKKnop1,          c.Panel3,     c.Info,        c.Portemonnee};
+    const QList<QWidget*> others = findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+    for (QWidget* w : stacked) {
+        w->raise();
+    }
+    for (QWidget* w : others) {
+        if (std::find(stacked.begin(), stacked.end(), w) == stacked.end()) {
+            w->raise();
+        }
+    }
+
+    HelpMap help;
+    help.insert(this, HelpHandler::InstellingenMouseMove);
+    help.insert(Image4, HelpHandler::Image4MouseMove);
+    points_->ListHelp(help);
+    exercise_->ListHelp(help);
+    settings_->ListHelp(help);
+    wallet_->ListHelp(help);
+    info_->Explain(help, [this](const QWidget* w) { return settings_->IsField(w); });
+}
+
+void TForm1::Connect() {
+    connect(settings_, &SettingsBar::exerciseAsked, this, &TForm1::NewExercise);
+    connect(settings_, &SettingsBar::fieldEntered, this, &TForm1::WithdrawJudgement);
+    connect(settings_, &SettingsBar::infoAsked, info_, &InfoPanel::Open);
+    connect(exercise_, &ExercisePanel::checkPressed, this, &TForm1::CheckAnswer);
+    connect(exercise_, &ExercisePanel::nextAsked, this, &TForm1::MoveOn);
+    connect(exercise_, &ExercisePanel::walletAsked, this, &TForm1::OpenWallet);
+    connect(series_, &SeriesPanel::startAsked, this, &TForm1::StartSeries);
+    connect(series_, &SeriesPanel::resetAsked, this, &TForm1::ResetSeries);
+    connect(series_, &SeriesPanel::tick, this, &TForm1::TimerTick);
+    connect(wallet_, &WalletPanel::pieceTaken, this, &TForm1::TakePiece);
+    connect(wallet_, &WalletPanel::closeAsked, this, &TForm1::CloseWallet);
+    connect(wallet_, &WalletPanel::dealAsked, this, &TForm1::DealWallet);
+    connect(Image4, &Picture::clicked, qApp, &QCoreApplication::quit);
+
+    // Every key on its way to a widget of the window, before the widget sees it.
+    qApp->installEventFilter(new EventFilter(this, [this](QObject* watched, QEvent* event) {
+        const QEvent::Type t = event->type();
+        if (t != QEvent::KeyPress && t != QEvent::KeyRelease && t != QEvent::ShortcutOverride) {
+            return false;
+        }
+        auto* key = static_cast<QKeyEvent*>(event);
+        // The key held down for CONTROLEER is let go wherever the keyboard went meanwhile
+        // (a message about an unreadable sum, for one).
+        const bool ours =
+            watched->isWidgetType() && static_cast<QWidget*>(watched)->window() == this;
+        return (ours || (t == QEvent::KeyRelease && key->key() == Qt::Key_F2)) && KeyboardKey(key);
+    }));
+
+    // Qt passes the focus of a control being hidden or disabled on along the Tab chain,
+    // and keeps it there when no control of the chain can take it: a hidden button would
+    // then still be pressed by Space.
+    lostControlWatcher_ = new EventFilter(this, [this](QObject*, QEvent* event) {
+        if (event->type() == QEvent::HideToParent || event->type() == QEvent::EnabledChange) {
+            MoveFocusOffLostControl();
+        }
+        return false;
+    });
+    for (QWidget* w : findChildren<QWidget*>()) {
+        w->installEventFilter(lostControlWatcher_);
+    }
+}
+
 void TForm1::SetRandomSource(std::unique_ptr<RandomSource> random) {
     lesson_.SetRandomSource(std::move(random));
 }
 
 void TForm1::SetSeriesClock(std::unique_ptr<SeriesClock> clock) {
     lesson_.SetSeriesClock(std::move(clock));
+}
+
+Amount TForm1::ColumnWidth() const {
+    return exercise_->ColumnWidth();
+}
+
+// -------------------------------------------------------------------- the window's life
+void TForm1::FormCreate() {
+    lesson_.ResetSeries();
+    lesson_.Reseed();
+    Draw();
+    series_->StartTicking();
+}
+
+void TForm1::FormActivate() {
+    NewExercise(false);
 }
 
 bool TForm1::event(QEvent* event) {
@@ -59,7 +194,7 @@ bool TForm1::event(QEvent* event) {
         const bool handled = QWidget::event(event);
         if (focusOnActivation_) {
             focusOnActivation_ = false;
-            FocusUnitsBox();
+            exercise_->FocusUnitsBox();
         } else {
             firstExerciseDrawn_ = true;
             FormActivate();
@@ -74,48 +209,176 @@ void TForm1::closeEvent(QCloseEvent* event) {
     QCoreApplication::quit();
 }
 
-void TForm1::SetUpKeyboard() {
-    // Escape presses RESET and Enter presses the information panel's OK while they
-    // are shown; the key then goes no further.
-    escapeShortcut_ = new QShortcut(QKeySequence(Qt::Key_Escape), this);
-    escapeShortcut_->setContext(Qt::WindowShortcut);
-    escapeShortcut_->setEnabled(false);
-    connect(escapeShortcut_, &QShortcut::activated, this, [this] { PressShortcutButton(OKKnop1); });
-    enterShortcut_ = new QShortcut(this);
-    enterShortcut_->setKeys({QKeySequence(Qt::Key_Return), QKeySequence(Qt::Key_Enter)});
-    enterShortcut_->setContext(Qt::WindowShortcut);
-    enterShortcut_->setEnabled(false);
-    connect(enterShortcut_, &QShortcut::activated, this, [this] { PressShortcutButton(OKKnop); });
-    OKKnop1->installEventFilter(this);
-    Info->installEventFilter(this);
-
-    // Tab visits only the sum boxes, the change field and the "maximum 100" box.
-    static const int order[] = {1, 2, 4, 3, 8, 7, 6, 5, 12, 11, 10, 9, 14, 13};
-    QWidget* previous = Eenvoudig;
-    for (int k : order) {
-        setTabOrder(previous, Tot[k]);
-        previous = Tot[k];
-    }
-    setTabOrder(previous, Teruggave);
+// --------------------------------------------------------------- what the pupil asked for
+void TForm1::Draw() {
+    points_->Draw(lesson_);
+    exercise_->Draw();
+    settings_->Draw(lesson_);
+    series_->Draw(lesson_);
+    wallet_->Draw();
 }
 
-void TForm1::PressShortcutButton(QPushButton* button) {
-    // Only a key pressed in an edit field or a check box reaches the button, or on the
-    // button itself, where the end of a timed series puts the focus.
-    QWidget* focus = FocusedWidget();
-    if (qobject_cast<QLineEdit*>(focus) || qobject_cast<QCheckBox*>(focus) || focus == button) {
-        button->click();
+void TForm1::NewExercise(bool newSeries) {
+    lesson_.NewExercise(settings_->Read());
+    if (newSeries) {
+        lesson_.ResetSeries();
+    }
+    Draw();
+}
+
+void TForm1::WithdrawJudgement() {
+    lesson_.WithdrawJudgement();
+    Draw();
+}
+
+void TForm1::CheckAnswer() {
+    const Judgement j = lesson_.Check(exercise_->SumRow(), exercise_->ChangeText());
+    if (j.Readable) {
+        exercise_->ShowJudgement(j);
+    }
+    Draw();
+    if (!j.Readable) {
+        // The pupil is told; nothing else changes.
+        exercise_->ShowJudgement(j);
     }
 }
 
-bool TForm1::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::ShowToParent || event->type() == QEvent::HideToParent) {
-        const bool shown = event->type() == QEvent::ShowToParent;
-        if (watched == OKKnop1) {
-            escapeShortcut_->setEnabled(shown);
-        } else if (watched == Info) {
-            enterShortcut_->setEnabled(shown);
+void TForm1::MoveOn() {
+    if (lesson_.MoveOn() == MoveOnResult::Refused) {
+        return;
+    }
+    NewExercise(false);
+}
+
+void TForm1::StartSeries() {
+    // START is only shown for a whole number of minutes above 0, and leaving the field
+    // puts a refused text back before the click arrives; should the field still hold
+    // no number, there is no length for a series and the click does nothing.
+    const std::optional<std::int32_t> minutes = settings_->TypedMinutes();
+    if (!minutes) {
+        return;
+    }
+    lesson_.NewExercise(settings_->Read());
+    lesson_.ResetSeries();
+    // The end lies on the monotonic time line: a wall clock set forward or back while
+    // the series runs (daylight saving, a time sync) must not shorten or lengthen it.
+    lesson_.StartSeries(*minutes);
+    series_->StartTicking();
+    Draw();
+}
+
+void TForm1::ResetSeries() {
+    lesson_.CancelSeries();
+    settings_->ClearMinutes();
+    NewExercise(true);
+}
+
+void TForm1::TimerTick() {
+    const Lesson::Tick tick = lesson_.OnTick();
+    switch (tick.Kind) {
+    case Lesson::TickKind::Idle:
+        break;
+    case Lesson::TickKind::Cancelled:
+        // RESET ended the series and left the timer to be stopped here.
+        series_->StopTicking();
+        break;
+    case Lesson::TickKind::Ended:
+        series_->StopTicking();
+        // The exercise on screen is judged once more so the pupil sees how it stood; it
+        // earns nothing. Should the check stop on a sum row that cannot be read, the
+        // pupil has seen the message and no results are shown.
+        CheckAnswer();
+        break;
+    case Lesson::TickKind::Running:
+        Draw();
+        break;
+    }
+}
+
+void TForm1::OpenWallet() {
+    wallet_->Open();
+    lesson_.DealWallet();
+    Draw();
+    // A new exercise made just now leaves the focus in the sum row; take it back.
+    wallet_->TakeFocus();
+}
+
+void TForm1::TakePiece(int stack, int place) {
+    // A piece already taken out is no longer in the wallet and pays nothing.
+    if (lesson_.TakePiece(stack, place)) {
+        Draw();
+    }
+}
+
+void TForm1::CloseWallet() {
+    // The focus goes to the change field before the wallet disappears; hiding the
+    // wallet with the focus in it would first pass it to a sum box.
+    exercise_->FocusChangeField();
+    wallet_->Close();
+    lesson_.ClosePayment();
+    Draw();
+}
+
+void TForm1::DealWallet() {
+    lesson_.DealWallet();
+    Draw();
+}
+
+// ------------------------------------------------------------------------------- keys
+bool TForm1::KeyboardKey(QKeyEvent* event) {
+    const int key = event->key();
+    switch (event->type()) {
+    case QEvent::ShortcutOverride:
+        if (wallet_->TakesActivation(key)) {
+            event->accept();
+            return true;
         }
+        return false;
+    case QEvent::KeyRelease:
+        return exercise_->KeyRelease(event);
+    default:
+        break;
     }
-    return QWidget::eventFilter(watched, event);
+    if (key == Qt::Key_F1) {
+        return info_->Key(event);
+    }
+    if (wallet_->Key(event)) {
+        return true;
+    }
+    // Holding a key down repeats it; no action of the window repeats.
+    if (event->isAutoRepeat()) {
+        return key >= Qt::Key_F2 && key <= Qt::Key_F12;
+    }
+    if (exercise_->Key(event) || series_->Key(event) || info_->Key(event) ||
+        settings_->Key(event)) {
+        return true;
+    }
+    const Qt::KeyboardModifiers mods = event->modifiers() & ~Qt::KeypadModifier;
+    if (mods == Qt::NoModifier && key == Qt::Key_F9) {
+        settings_->PressInfoPicture();
+        info_->FocusOkUnlessTyping();
+        return true;
+    }
+    if (mods == Qt::ControlModifier && key == Qt::Key_Q) {
+        if (Reachable(Image4)) {
+            Image4->Press();
+        }
+        return true;
+    }
+    return false;
+}
+
+// -------------------------------------------------------- hidden and disabled controls
+void TForm1::MoveFocusOffLostControl() {
+    QWidget* focus = focusWidget();
+    if (focus == nullptr || focus == this || Acts(focus)) {
+        return;
+    }
+    // Where the window puts the focus whenever it has a choice: the units of the sum.
+    if (Acts(ui_.Tot[1])) {
+        exercise_->FocusUnitsBox();
+    }
+    if (focusWidget() == focus) {
+        focus->clearFocus();
+    }
 }

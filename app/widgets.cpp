@@ -332,9 +332,16 @@ void EditBox::keyPressEvent(QKeyEvent* event) {
 
 void EditBox::mouseReleaseEvent(QMouseEvent* event) {
     QLineEdit::mouseReleaseEvent(event);
+    const bool second = doubleClicked_;
+    doubleClicked_ = false;
     if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) {
-        emit clicked();
+        emit clicked(second);
     }
+}
+
+void EditBox::mouseDoubleClickEvent(QMouseEvent* event) {
+    QLineEdit::mouseDoubleClickEvent(event);
+    doubleClicked_ = event->button() == Qt::LeftButton;
 }
 
 void EditBox::focusInEvent(QFocusEvent* event) {

@@ -125,18 +125,22 @@ public:
 signals:
     void keyDown(int key);
     void keyPress(QChar ch);
-    void clicked();
+    // A click of the left button; the release that ends a double click is flagged, as
+    // a double click is one click of the pupil's.
+    void clicked(bool secondOfDouble);
     void focusGained();
     void focusLost();
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
 
 private:
     bool selectOnProgramFocus_;
+    bool doubleClicked_ = false; // the press under way is the second of a double click
 };
 
 // A push button that reports presses and releases of any mouse button.

@@ -100,22 +100,42 @@ void Lesson::ResetSeries() {
 const PieceCounts& Lesson::DealWallet() {
     dealtCounts_ = baseCounts_;
     inWallet_ = ::ComposeWallet(dealtCounts_, *random_);
+    shownAtDeal_ = inWallet_;
+    taken_.fill(0);
     assembled_ = 0;
     return inWallet_;
+}
+
+bool Lesson::PieceInWallet(int stack, int place) const {
+    if (stack < 0 || stack >= DenominationCount) {
+        return false;
+    }
+    const auto s = static_cast<std::size_t>(stack);
+    return place >= 1 && place <= shownAtDeal_[s] && (taken_[s] & (1u << place)) == 0;
+}
+
+bool Lesson::TakePiece(int stack, int place) {
+    if (!PieceInWallet(stack, place)) {
+        return false;
+    }
+    const auto s = static_cast<std::size_t>(stack);
+    taken_[s] |= 1u << place;
+    --inWallet_[s];
+    // The wallet holds at most a few thousand euros: no sum of its pieces overflows.
+    assembled_ += PieceTable[s].Value;
+    return true;
 }
 
 bool Lesson::TakePiece(int stack) {
     if (stack < 0 || stack >= DenominationCount) {
         return false;
     }
-    int& left = inWallet_[static_cast<std::size_t>(stack)];
-    if (left <= 0) {
-        return false;
+    for (int place = shownAtDeal_[static_cast<std::size_t>(stack)]; place >= 1; --place) {
+        if (TakePiece(stack, place)) {
+            return true;
+        }
     }
-    --left;
-    // The wallet holds at most a few thousand euros: no sum of its pieces overflows.
-    assembled_ += PieceTable[static_cast<std::size_t>(stack)].Value;
-    return true;
+    return false;
 }
 
 void Lesson::ClosePayment() {
@@ -126,6 +146,7 @@ void Lesson::ClosePayment() {
 void Lesson::StartSeries(int minutes) {
     ::StartSeries(series_, *clock_, minutes);
     cancelled_ = false;
+    clockText_ = "00:00:00";
 }
 
 void Lesson::CancelSeries() {
@@ -147,7 +168,8 @@ Lesson::Tick Lesson::OnTick() {
         judgement_.reset();
         return {TickKind::Ended, {}};
     }
-    return {TickKind::Running, ClockText(tick.Remaining)};
+    clockText_ = ::ClockText(tick.Remaining);
+    return {TickKind::Running, clockText_};
 }
 
 SeriesResultTexts Lesson::Results() const {

@@ -18,6 +18,10 @@ struct LessonSettings {
     // The wallet option's mark. It counts even while its box is hidden in the classic
     // mode: the paid amount is then left to the wallet and no draw is made for it.
     bool PayFromWallet = false;
+    // The helps: wrong digits in red, the carry shown, the amount assembled in the wallet.
+    bool Helps = false;
+    // The minutes of a timed series the pupil has settled on; 0 for none.
+    int Minutes = 0;
 };
 
 // The outcome of one check.
@@ -106,9 +110,14 @@ public:
     // Deals the wallet anew from the split of this exercise: how many pieces every stack
     // shows, from place 1 up. Nothing is assembled yet.
     const PieceCounts& DealWallet();
-    // Takes one piece of the stack out of the wallet and adds it to the amount
-    // assembled; false when the stack has no piece left.
+    // Takes the piece at `place` (1 at the bottom) of the stack out of the wallet and adds
+    // it to the amount assembled; false when that piece is not in the wallet (never dealt,
+    // or taken already).
+    bool TakePiece(int stack, int place);
+    // Takes the top piece still in the stack; false when the stack has none left.
     bool TakePiece(int stack);
+    // Whether the piece at `place` of the stack is in the wallet as dealt last.
+    bool PieceInWallet(int stack, int place) const;
     // Pays what was assembled: the paid amount and the change follow from it.
     void ClosePayment();
     Amount WalletValue() const { return walletValue_; }
@@ -118,6 +127,10 @@ public:
 
     // -------------------------------------------------------------- timed series
     void StartSeries(int minutes);
+    // A series runs and was not cancelled.
+    bool SeriesActive() const { return series_.SeriesRunning && !cancelled_; }
+    // The time left as the clock shows it, from "00:00:00" at the start.
+    const std::string& ClockText() const { return clockText_; }
     // RESET during a series: the next tick stops it.
     void CancelSeries();
     enum class TickKind { Idle, Cancelled, Ended, Running };
@@ -129,7 +142,9 @@ public:
     // the exercise on screen can still be checked, and scores nothing.
     Tick OnTick();
     // Whether the results of the series that ended stand (its last check read the row).
-    bool ResultsReady() const { return phase_ == LessonPhase::SeriesOver && judgement_.has_value(); }
+    bool ResultsReady() const {
+        return phase_ == LessonPhase::SeriesOver && judgement_.has_value();
+    }
     bool SeriesRunning() const { return series_.SeriesRunning; }
     // The results of the series that has just ended: the exercise in progress does not
     // count.
@@ -158,7 +173,11 @@ private:
     PieceCounts baseCounts_{};
     PieceCounts dealtCounts_{};
     PieceCounts inWallet_{};
+    PieceCounts shownAtDeal_{};
+    // One bit per place (bit 1 for place 1) of the pieces taken since the deal.
+    std::array<unsigned, DenominationCount> taken_{};
     Amount assembled_ = 0;
+    std::string clockText_;
 
     TimedSeries series_;
     bool cancelled_ = false;

@@ -9,8 +9,6 @@ class AnswerTest : public QObject {
 private slots:
     void isRejectedEntry_data();
     void isRejectedEntry();
-    void carryLabelLeft_data();
-    void carryLabelLeft();
     void assembleSum_data();
     void assembleSum();
 };
@@ -37,22 +35,6 @@ void AnswerTest::isRejectedEntry() {
     QFETCH(QByteArray, text);
     QFETCH(bool, rejected);
     QCOMPARE(IsRejectedEntry(std::string_view(text.constData(), text.size())), rejected);
-}
-
-void AnswerTest::carryLabelLeft_data() {
-    // The window's geometry: the bottom price label at 410, columns of 13.6667 pixels.
-    QTest::addColumn<int>("box");
-    QTest::addColumn<int>("left");
-    const int lefts[] = {563, 549, 535, 522, 508, 494, 481, 467, 453, 440, 426, 412, 407};
-    for (int box = 1; box <= 13; ++box) {
-        QTest::addRow("Tot%d", box) << box << lefts[box - 1];
-    }
-}
-
-void AnswerTest::carryLabelLeft() {
-    QFETCH(int, box);
-    QFETCH(int, left);
-    QCOMPARE(CarryLabelLeft(410, 136667, box), left);
 }
 
 void AnswerTest::assembleSum_data() {

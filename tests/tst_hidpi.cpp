@@ -4,8 +4,8 @@
 // The settings bar's lines are looked at in processes of their own at other factors.
 
 #include "app/artwork.h"
+#include "app/panels/wallet_look.h"
 #include "support/form_fixture.h"
-#include "wallet/pieces.h"
 
 #include <QPainter>
 #include <QProcess>
@@ -136,7 +136,7 @@ void TestHighDensity::coinTwinIsDecodedWhenShownAndDrawn() {
     TForm1* form = form_.form.get();
     for (int s = 0; s < DenominationCount; ++s) {
         const QString path =
-            QString::fromLatin1(PieceTable[s].Image.data(), PieceTable[s].Image.size());
+            QString::fromLatin1(PieceLooks[s].Image.data(), PieceLooks[s].Image.size());
         QVERIFY2(!ArtworkDecoded(Twin(path)), qPrintable(Twin(path)));
     }
 
@@ -150,7 +150,7 @@ void TestHighDensity::coinTwinIsDecodedWhenShownAndDrawn() {
     Picture* coin = nullptr;
     QString path;
     for (int s = 0; s < DenominationCount && coin == nullptr; ++s) {
-        path = QString::fromLatin1(PieceTable[s].Image.data(), PieceTable[s].Image.size());
+        path = QString::fromLatin1(PieceLooks[s].Image.data(), PieceLooks[s].Image.size());
         if (!path.contains(QLatin1String("/coin"))) {
             continue;
         }

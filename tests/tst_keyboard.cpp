@@ -3,6 +3,7 @@
 // and the screen reader's actions, which must run the mouse's handlers exactly once.
 
 #include "app/accessibility.h"
+#include "app/helptexts.h"
 #include "support/form_fixture.h"
 #include "support/scripted_clock.h"
 

@@ -3,8 +3,8 @@
 
 #include "app/form.h"
 #include "app/look.h"
+#include "app/panels/wallet_look.h"
 #include "support/form_fixture.h"
-#include "wallet/pieces.h"
 
 #include <QApplication>
 #include <QHelpEvent>
@@ -398,8 +398,9 @@ std::vector<Control> DesignControls() {
     }
     // Wallet pictures: every stack fans out 8 pixels to the lower right, except the top
     // 200-euro note.
-    for (const Denomination& d : PieceTable) {
-        for (int n = 1; n <= d.StackSize; ++n) {
+    for (int s = 0; s < DenominationCount; ++s) {
+        const PieceLook& d = PieceLooks[static_cast<std::size_t>(s)];
+        for (int n = 1; n <= PieceTable[static_cast<std::size_t>(s)].StackSize; ++n) {
             const QString name =
                 QString::fromLatin1(d.NameStem.data(), d.NameStem.size()) + QString::number(n);
             QRect at(d.Left + 8 * (n - 1), d.Top + 8 * (n - 1), d.Width, d.Height);

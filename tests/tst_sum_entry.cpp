@@ -4,11 +4,14 @@
 // The helps, decimal and maximum settings are made by ticking and showing by hand and
 // drawing a new exercise (support/answer_setup.h).
 
+#include "app/panels/exercise_panel.h"
 #include "support/answer_setup.h"
 
 class SumEntryTest : public QObject {
     Q_OBJECT
 private slots:
+    void carryLabelLeft_data();
+    void carryLabelLeft();
     void newExerciseLeavesTheFocusInTheUnitsBox();
     void typing_data();
     void typing();
@@ -245,6 +248,22 @@ void SumEntryTest::clearButtonStartsAfresh() {
     QCOMPARE(f->Tot[2]->palette().color(QPalette::Base), look::White);
     TypeKeys(f.form.get(), QStringLiteral("5"));
     QCOMPARE(SumRow(f), QStringLiteral("||5"));
+}
+
+void SumEntryTest::carryLabelLeft_data() {
+    // The window's geometry: the bottom price label at 410, columns of 13.6667 pixels.
+    QTest::addColumn<int>("box");
+    QTest::addColumn<int>("left");
+    const int lefts[] = {563, 549, 535, 522, 508, 494, 481, 467, 453, 440, 426, 412, 407};
+    for (int box = 1; box <= 13; ++box) {
+        QTest::addRow("Tot%d", box) << box << lefts[box - 1];
+    }
+}
+
+void SumEntryTest::carryLabelLeft() {
+    QFETCH(int, box);
+    QFETCH(int, left);
+    QCOMPARE(ExercisePanel::CarryLabelLeft(410, 136667, box), left);
 }
 
 QTEST_MAIN(SumEntryTest)

@@ -5,6 +5,7 @@
 // reader in the same order as here, so the path finds a named control in the tree of
 // the running program.
 
+#include "app/accessibility.h"
 #include "app/form.h"
 #include "app/look.h"
 

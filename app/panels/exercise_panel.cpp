@@ -1,0 +1,699 @@
+#include "app/panels/exercise_panel.h"
+
+#include "answer/answer.h"
+
+#include <QKeyEvent>
+#include <QMessageBox>
+
+#include <algorithm>
+#include <cmath>
+
+using namespace kit;
+using namespace look;
+
+namespace {
+
+QString Q(const std::string& s) {
+    return QString::fromStdString(s);
+}
+
+bool Shown(const QWidget* w) {
+    return !w->isHidden();
+}
+
+std::size_t At(int i) {
+    return static_cast<std::size_t>(i);
+}
+
+void SetTextColour(QLineEdit* box, const QColor& colour) {
+    // Every typed character comes through here: leave an unchanged palette alone.
+    if (box->palette().color(QPalette::Text) != colour) {
+        SetTextColor(box, colour);
+    }
+}
+
+} // namespace
+
+// ------------------------------------------------------------------------------ texts
+namespace {
+
+struct ExerciseTexts {
+    QString Next = ExercisePanel::tr("VOLGENDE OEFENING");
+    QString NextTip = ExercisePanel::tr("Klik hier voor de volgende oefening in de reeks.");
+    QString Check = ExercisePanel::tr("CONTROLEER");
+    QString CheckTip = ExercisePanel::tr("Controleer uw oefening op fouten.");
+    QString QuantityTip = ExercisePanel::tr("Gekochte hoeveelheid.");
+    QString ArticleTip = ExercisePanel::tr("Artikelnaam.");
+    QString PriceTip = ExercisePanel::tr("op te tellen waarde/prijs");
+    QString Paid = ExercisePanel::tr("Betaald :");
+    QString PaidTip = ExercisePanel::tr("Het door u betaalde bedrag.");
+    QString Total = ExercisePanel::tr("Totaal :");
+    QString Change = ExercisePanel::tr("(Hoofdrekenen)Teruggave :");
+    QString CaptionTip = ExercisePanel::tr("Term2");
+    QString PlusTip = ExercisePanel::tr("Plus-teken.");
+    QString ClearSumTip = ExercisePanel::tr("Wissen van het veld \"Totaal\".");
+    QString ClearChangeTip = ExercisePanel::tr("Wissen van het veld \"Teruggave\".");
+    QString SumBoxTip = ExercisePanel::tr("In te vullen som.");
+    QString ChangeTip =
+        ExercisePanel::tr("Hier vult u het uit het hoofd berekende teruggave-bedrag in.");
+    // The check's message when the sum row is no number; %1 is the row as read.
+    QString NotANumber = ExercisePanel::tr("'%1' is not a valid floating point value");
+    // For a screen reader.
+    QString Exercise = ExercisePanel::tr("Oefening");
+    QString SumLine = ExercisePanel::tr("Somstreep");
+    QString OpenWallet = ExercisePanel::tr("Portemonnee openen");
+    QString SumBox = ExercisePanel::tr("som, %1"); // %1: the column
+    QString Right = ExercisePanel::tr("goed");
+    QString Wrong = ExercisePanel::tr("fout");
+    QString SumJudged = ExercisePanel::tr("Som %1.");           // %1: right or wrong
+    QString ChangeJudged = ExercisePanel::tr(" Teruggave %1."); // %1: right or wrong
+    QString ReceiptLine = ExercisePanel::tr("%1 %2 %3");        // quantity, article, price
+    // The columns of the sum boxes from the right, with the decimal comma or without.
+    QStringList Columns = {
+        ExercisePanel::tr("eenheden"),          ExercisePanel::tr("tientallen"),
+        ExercisePanel::tr("honderdtallen"),     ExercisePanel::tr("duizendtallen"),
+        ExercisePanel::tr("tienduizendtallen"), ExercisePanel::tr("honderdduizendtallen"),
+        ExercisePanel::tr("miljoenen"),         ExercisePanel::tr("tienmiljoenen"),
+        ExercisePanel::tr("honderdmiljoenen"),  ExercisePanel::tr("miljarden"),
+        ExercisePanel::tr("tienmiljarden"),     ExercisePanel::tr("honderdmiljarden"),
+        ExercisePanel::tr("biljoenen"),         ExercisePanel::tr("tienbiljoenen")};
+    QString Hundredths = ExercisePanel::tr("honderdsten");
+    QString Tenths = ExercisePanel::tr("tienden");
+    QString Comma = ExercisePanel::tr("komma");
+};
+
+const ExerciseTexts& Texts() {
+    static const ExerciseTexts texts;
+    return texts;
+}
+
+// The column box n (1 = rightmost) stands for, with the decimal comma in box 3 or none.
+QString ColumnName(int n, bool decimal) {
+    const ExerciseTexts& t = Texts();
+    if (decimal) {
+        if (n == 1) {
+            return t.Hundredths;
+        }
+        if (n == 2) {
+            return t.Tenths;
+        }
+        if (n == 3) {
+            return t.Comma;
+        }
+        n -= 3;
+    }
+    return t.Columns[n - 1];
+}
+
+QString GoodOrWrong(bool right) {
+    return right ? Texts().Right : Texts().Wrong;
+}
+
+} // namespace
+
+// ---------------------------------------------------------------------------- building
+ExercisePanel::ExercisePanel(QWidget* window, const Lesson& lesson)
+    : QObject(window), lesson_(lesson) {
+    Build(window);
+    columnWidth_ = std::llround(Prijs[12]->width() / 12.0 * AmountScale);
+    Connect();
+    NameControls();
+}
+
+void ExercisePanel::Build(QWidget* window) {
+    const ExerciseTexts& t = Texts();
+    Panel1 = MakePanel(window, "Panel1", {24, 169, 649, 462},
+                       {ActiveBorder, Bevel::None, Bevel::Raised, 5, 0, true});
+    Panel1->setFont(Font(kArial, 16, Bold | Italic));
+    Panel1->setCursor(NoDropCursor());
+    VolgendeOefening = MakeButton(window, "VolgendeOefening", t.Next, {83, 657, 262, 24},
+                                  Font(kArial, 16, Bold), Maroon);
+    VolgendeOefening->setCursor(Qt::ArrowCursor);
+    SetTip(VolgendeOefening, t.NextTip);
+    Kontroleer = Named(new MouseButton(t.Check, window), "Kontroleer");
+    Kontroleer->setGeometry(434, 656, 136, 23);
+    Kontroleer->setFont(Font("@Arial Unicode MS", 16, Bold));
+    SetTextColor(Kontroleer, Purple);
+    Kontroleer->setFocusPolicy(Qt::ClickFocus);
+    Kontroleer->setAutoDefault(false);
+    Kontroleer->setCursor(Qt::ArrowCursor);
+    SetTip(Kontroleer, t.CheckTip);
+
+    static const int aantalTop[13] = {0, 38, 60, 81, 102, 123, 144, 165, 186, 207, 229, 250, 272};
+    static const int artikelTop[13] = {0, 36, 58, 79, 100, 121, 142, 163, 184, 205, 227, 248, 270};
+    static const int prijsTop[13] = {0, 35, 57, 78, 99, 120, 141, 162, 183, 204, 226, 247, 269};
+    // Amount texts are lifted so that a decimal comma keeps its tail; the quantities,
+    // article names and the "Betaald :" caption beside them are lifted with them and
+    // keep one baseline with the amounts.
+    const int amountRaise = 3;
+    const int besideRaise = 2;
+    for (int r = 1; r <= 12; ++r) {
+        const QByteArray name = "Aantal" + QByteArray::number(r);
+        Aantal[At(r)] = MakeLabel(Panel1, name.constData(), QStringLiteral("00"),
+                                  {r >= 11 ? 14 : 15, aantalTop[r], 99, 18},
+                                  Font(kCourier, 16, Bold), Black, Qt::AlignRight, besideRaise);
+        SetTip(Aantal[At(r)], t.QuantityTip);
+        Aantal[At(r)]->hide();
+    }
+    for (int r = 1; r <= 12; ++r) {
+        const QByteArray name = "Artikel" + QByteArray::number(r);
+        Artikel[At(r)] = MakeLabel(Panel1, name.constData(), QStringLiteral("00000000000"),
+                                   {129, artikelTop[r], 254, 18}, Font(kArial, 16, Bold), Black,
+                                   Qt::AlignLeft, besideRaise);
+        SetTip(Artikel[At(r)], t.ArticleTip);
+        Artikel[At(r)]->hide();
+    }
+    // The price column and the sum row share one character grid: the price font is
+    // spaced out to the 13 pixels of a sum box, so every digit stands above its box.
+    QFont priceFont = Font(kCourier, 21, Bold);
+    priceFont.setLetterSpacing(QFont::AbsoluteSpacing,
+                               13.0 - QFontMetricsF(priceFont).horizontalAdvance(QLatin1Char('0')));
+    for (int r = 1; r <= 12; ++r) {
+        const QByteArray name = "Prijs" + QByteArray::number(r);
+        Prijs[At(r)] = MakeLabel(Panel1, name.constData(), QStringLiteral("000000000000"),
+                                 {r >= 11 ? 410 : 411, prijsTop[r], 164, 18}, priceFont, Black,
+                                 Qt::AlignRight, amountRaise);
+        SetTip(Prijs[At(r)], t.PriceTip);
+    }
+    const QFont footFont = Font(kArial, 16, Bold | Italic);
+    lblBetaald = MakeLabel(Panel1, "lblBetaald", t.Paid, {307, 363, 74, 18}, footFont, Black,
+                           Qt::AlignRight, besideRaise);
+    SetTip(lblBetaald, t.CaptionTip);
+    lblBetaald->hide();
+    Betaald = MakeLabel(Panel1, "Betaald", QString(), {388, 362, 185, 18}, priceFont, Black,
+                        Qt::AlignRight, amountRaise);
+    SetTip(Betaald, t.PaidTip);
+    Betaald->hide();
+    lblTotaal = MakeLabel(Panel1, "lblTotaal", t.Total, {314, 304, 66, 18}, footFont, Black,
+                          Qt::AlignRight);
+    SetTip(lblTotaal, t.CaptionTip);
+    lblTeruggave = MakeLabel(Panel1, "lblTeruggave", t.Change, {164, 416, 217, 18}, footFont, Black,
+                             Qt::AlignRight);
+    SetTip(lblTeruggave, t.CaptionTip);
+    lblTeruggave->hide();
+    Label11 = MakeLabel(Panel1, "Label11", QStringLiteral("+"), {388, 264, 18, 26},
+                        Font(kCourier, 27, Bold), Black);
+    SetTip(Label11, t.PlusTip);
+    Hulpje = MakeLabel(Panel1, "Hulpje", QStringLiteral("0"), {549, 17, 14, 20},
+                       Font(kCourier, 21, Bold), Blue);
+    Hulpje->hide();
+    Geld =
+        MakePicture(Panel1, "Geld", {593, 357, 43, 32}, QStringLiteral(":/images/purse.jpg"), true);
+    Geld->hide();
+
+    auto makeClearButton = [this](const char* name, int top, const QString& tip) {
+        auto* b = Named(new QToolButton(Panel1), name);
+        b->setText(QStringLiteral("*"));
+        b->setGeometry(603, top, 23, 23);
+        b->setFont(Font(kArial, 27, Bold | Italic));
+        SetTextColor(b, Purple);
+        b->setFocusPolicy(Qt::NoFocus);
+        b->setCursor(Qt::PointingHandCursor);
+        SetTip(b, tip);
+        return b;
+    };
+    Wis1 = makeClearButton("Wis1", 302, t.ClearSumTip);
+    Wis2 = makeClearButton("Wis2", 417, t.ClearChangeTip);
+    Wis2->hide();
+
+    Panel4 = MakePanel(Panel1, "Panel4", {388, 292, 187, 5},
+                       {Black, Bevel::None, Bevel::None, 0, 0, false});
+
+    const QFont boxFont = Font(kCourier, 21, Bold);
+    for (int k = 1; k <= 14; ++k) {
+        const QByteArray name = "Tot" + QByteArray::number(k);
+        auto* box = Named(new EditBox(Panel1, true), name.constData());
+        box->setGeometry(573 - 13 * k, 301, 13, 23);
+        box->setFrame(false);
+        box->setFont(boxFont);
+        box->setAlignment(Qt::AlignRight);
+        // The glyph is as wide as the box: no inner margin may clip it.
+        box->setTextMargins(-2, 0, -2, 0);
+        box->setText(QStringLiteral("0"));
+        SetTextColor(box, Black);
+        SetFieldColor(box, White);
+        box->setFocusPolicy(Qt::StrongFocus);
+        SetTip(box, t.SumBoxTip);
+        Tot[At(k)] = box;
+    }
+    Teruggave = Named(new EditBox(Panel1, true), "Teruggave");
+    Teruggave->setGeometry(389, 413, 186, 28);
+    Teruggave->setFont(boxFont);
+    SetTextColor(Teruggave, Black);
+    SetFieldColor(Teruggave, White);
+    Teruggave->setFocusPolicy(Qt::StrongFocus);
+    SetTip(Teruggave, t.ChangeTip);
+    Teruggave->hide();
+
+    for (QWidget* w : {static_cast<QWidget*>(Panel1), static_cast<QWidget*>(VolgendeOefening),
+                       static_cast<QWidget*>(Kontroleer)}) {
+        FinishControls(w);
+    }
+}
+
+void ExercisePanel::Connect() {
+    for (int n = 1; n <= 14; ++n) {
+        EditBox* box = Tot[At(n)];
+        connect(box, &QLineEdit::textChanged, this, [this, n] { Tot1Change(n); });
+        connect(box, &EditBox::keyDown, this, [this, n](int key) { Tot1KeyDown(n, key); });
+        connect(box, &EditBox::keyPress, this, &ExercisePanel::Tot1KeyPress);
+        // The carry label stays where it is when the leftmost box takes the focus.
+        if (n <= 13) {
+            connect(box, &EditBox::focusGained, this, [this, n] { Tot1Enter(n); });
+        }
+    }
+    connect(Wis1, &QToolButton::clicked, this, &ExercisePanel::Wis1Click);
+    connect(Teruggave, &EditBox::keyDown, this, &ExercisePanel::TeruggaveKeyDown);
+    connect(Teruggave, &EditBox::focusLost, this, &ExercisePanel::TeruggaveExit);
+    connect(Wis2, &QToolButton::clicked, this, &ExercisePanel::Wis2Click);
+    connect(Kontroleer, &MouseButton::mouseDown, this, &ExercisePanel::checkPressed);
+    connect(Kontroleer, &MouseButton::mouseUp, this, &ExercisePanel::KontroleerMouseUp);
+    connect(VolgendeOefening, &QPushButton::clicked, this, &ExercisePanel::VolgendeOefeningClick);
+    connect(Geld, &Picture::clicked, this, &ExercisePanel::walletAsked);
+}
+
+void ExercisePanel::NameControls() {
+    const ExerciseTexts& t = Texts();
+    SetName(Panel1, t.Exercise);
+    SetName(Panel4, t.SumLine);
+    SetName(Geld, t.OpenWallet);
+    // The captions under the sum and the amounts explain what they stand beside.
+    const std::pair<QLabel*, HelpHandler> captions[] = {
+        {lblTotaal, HelpHandler::Tot14MouseMove},
+        {lblBetaald, HelpHandler::BetaaldMouseMove},
+        {lblTeruggave, HelpHandler::TeruggaveMouseMove}};
+    for (const auto& [label, handler] : captions) {
+        const QString help = HelpText(handler);
+        SetDescription(label, help.isEmpty() ? label->text() : HelpDisplayText(help));
+    }
+    // Each amount is labelled by its caption (LABELLED_BY), as each field by its own.
+    lblTotaal->setBuddy(Tot[1]);
+    lblBetaald->setBuddy(Betaald);
+    lblTeruggave->setBuddy(Teruggave);
+    announcer_ = new Announcer(Panel1->window());
+}
+
+void ExercisePanel::Expose(Controls& ui) const {
+    ui.Panel1 = Panel1;
+    ui.VolgendeOefening = VolgendeOefening;
+    ui.Kontroleer = Kontroleer;
+    ui.Aantal = Aantal;
+    ui.Artikel = Artikel;
+    ui.Prijs = Prijs;
+    ui.lblBetaald = lblBetaald;
+    ui.Betaald = Betaald;
+    ui.lblTotaal = lblTotaal;
+    ui.lblTeruggave = lblTeruggave;
+    ui.Label11 = Label11;
+    ui.Hulpje = Hulpje;
+    ui.Wis1 = Wis1;
+    ui.Wis2 = Wis2;
+    ui.Geld = Geld;
+    ui.Panel4 = Panel4;
+    ui.Tot = Tot;
+    ui.Teruggave = Teruggave;
+}
+
+void ExercisePanel::ListHelp(HelpMap& help) const {
+    help.insert(Panel1, HelpHandler::InstellingenMouseMove);
+    for (int r = 1; r <= 12; ++r) {
+        help.insert(Aantal[At(r)], HelpHandler::Aantal1MouseMove);
+        help.insert(Artikel[At(r)], HelpHandler::Artikel1MouseMove);
+        help.insert(Prijs[At(r)], HelpHandler::Prijs1MouseMove);
+    }
+    help.insert(Label11, HelpHandler::Label11MouseMove);
+    help.insert(Hulpje, HelpHandler::HulpjeMouseMove);
+    for (int k = 1; k <= 14; ++k) {
+        help.insert(Tot[At(k)], HelpHandler::Tot14MouseMove);
+    }
+    help.insert(Wis1, HelpHandler::Wis1MouseMove);
+    help.insert(Wis2, HelpHandler::Wis2MouseMove);
+    help.insert(Betaald, HelpHandler::BetaaldMouseMove);
+    help.insert(Teruggave, HelpHandler::TeruggaveMouseMove);
+    help.insert(Geld, HelpHandler::GeldMouseMove);
+    help.insert(Kontroleer, HelpHandler::KontroleerMouseMove);
+    help.insert(VolgendeOefening, HelpHandler::VolgendeOefeningMouseMove);
+}
+
+int ExercisePanel::CarryLabelLeft(int priceLeft, Amount columnWidth, int box) {
+    // Over box 13 the label stands 0.2 of a column left of the price label, not a whole
+    // column further left as the steady step would put it.
+    const double columns = box == 13 ? -0.2 : 11.2 - (box - 1);
+    const double width = static_cast<double>(columnWidth) / AmountScale;
+    return static_cast<int>(std::trunc(priceLeft + columns * width));
+}
+
+// ----------------------------------------------------------------------------- drawing
+void ExercisePanel::Draw() {
+    // Until the first exercise is drawn the panel shows its placeholders.
+    if (lesson_.ExerciseSerial() == 0) {
+        return;
+    }
+    if (lesson_.ExerciseSerial() != drawnSerial_) {
+        drawnSerial_ = lesson_.ExerciseSerial();
+        DrawExercise();
+    }
+    const LessonPhase phase = lesson_.Phase();
+    // Only a judged exercise may be scored; once the time is up, nothing more counts.
+    VolgendeOefening->setVisible(phase == LessonPhase::Judged);
+    Panel1->setEnabled(phase != LessonPhase::SeriesOver);
+    Kontroleer->setVisible(phase != LessonPhase::SeriesOver);
+    if (lesson_.Receipt()) {
+        const QString paid = Q(FormatPlain(lesson_.Exercise().Paid));
+        if (Betaald->text() != paid) {
+            Betaald->setText(paid);
+        }
+    }
+}
+
+void ExercisePanel::DrawExercise() {
+    const ExerciseState& ex = lesson_.Exercise();
+    const LessonSettings& settings = lesson_.Settings();
+    const bool receipt = settings.Addends.Receipt;
+    const int top = lesson_.FirstLineInUse();
+    for (int r = 1; r <= 12; ++r) {
+        const ExerciseLine& line = ex.Lines[At(r)];
+        Aantal[At(r)]->setText(Q(line.QuantityText));
+        Artikel[At(r)]->setText(Q(line.ArticleName));
+        Prijs[At(r)]->setText(Q(line.AmountText));
+        const bool inUse = r >= top;
+        Prijs[At(r)]->setVisible(inUse);
+        Aantal[At(r)]->setVisible(inUse && receipt);
+        Artikel[At(r)]->setVisible(inUse && receipt);
+    }
+    for (QWidget* w :
+         std::initializer_list<QWidget*>{lblBetaald, Betaald, lblTeruggave, Teruggave, Wis2}) {
+        w->setVisible(receipt);
+    }
+    Geld->setVisible(receipt && settings.PayFromWallet);
+    if (receipt) {
+        Teruggave->clear();
+    } else {
+        Betaald->clear();
+    }
+    for (int k = 1; k <= 14; ++k) {
+        Tot[At(k)]->setVisible(ex.ExpectedChar[At(k)] != ' ');
+    }
+    // The carry label waits one row above the top addend.
+    Hulpje->move(Hulpje->x(), Prijs[At(top)]->y() - Prijs[11]->height());
+    Hulpje->setVisible(settings.Helps);
+    ClearSumRow();
+    NameExercise();
+}
+
+void ExercisePanel::NameExercise() {
+    const ExerciseState& ex = lesson_.Exercise();
+    const bool decimal = ex.ExpectedChar[3] == ',';
+    for (int n = 1; n <= 14; ++n) {
+        SetName(Tot[At(n)], Texts().SumBox.arg(ColumnName(n, decimal)));
+    }
+    // A receipt is read line by line: the price carries its whole line.
+    const bool receipt = lesson_.Receipt();
+    const int top = lesson_.FirstLineInUse();
+    for (int r = 1; r <= 12; ++r) {
+        QString line;
+        if (receipt && r >= top) {
+            const ExerciseLine& l = ex.Lines[At(r)];
+            line = Texts()
+                       .ReceiptLine.arg(Q(l.QuantityText), Q(l.ArticleName), Q(l.AmountText))
+                       .simplified();
+        }
+        SetName(Prijs[At(r)], line);
+    }
+}
+
+void ExercisePanel::ShowJudgement(const Judgement& j) {
+    if (!j.Readable) {
+        QMessageBox::critical(Panel1->window(), Panel1->window()->windowTitle(),
+                              Texts().NotANumber.arg(Q(j.Typed)));
+        return;
+    }
+    const QColor sum = j.SumRight ? Green : Red;
+    for (int n = 1; n <= 14; ++n) {
+        SetFieldColor(Tot[At(n)], sum);
+    }
+    if (j.ChangeRight) {
+        Teruggave->setText(Q(j.ChangeText));
+        SetFieldColor(Teruggave, *j.ChangeRight ? Green : Red);
+    }
+    QString said = Texts().SumJudged.arg(GoodOrWrong(j.SumRight));
+    for (int n = 1; n <= 14; ++n) {
+        SetDescription(Tot[At(n)], GoodOrWrong(j.SumRight));
+    }
+    if (j.ChangeRight) {
+        said += Texts().ChangeJudged.arg(GoodOrWrong(*j.ChangeRight));
+        SetDescription(Teruggave, GoodOrWrong(*j.ChangeRight));
+    }
+    announcer_->Announce(said);
+}
+
+void ExercisePanel::SetJudgementColours(const QColor& sum, const QColor& change) {
+    for (int n = 1; n <= 14; ++n) {
+        SetFieldColor(Tot[At(n)], sum);
+    }
+    SetFieldColor(Teruggave, change);
+    if (sum == White && change == White) {
+        ClearJudgement();
+    }
+}
+
+void ExercisePanel::ClearJudgement() {
+    const QString sumHelp = HelpDisplayText(HelpText(HelpHandler::Tot14MouseMove));
+    for (int n = 1; n <= 14; ++n) {
+        SetDescription(Tot[At(n)], sumHelp);
+    }
+    SetDescription(Teruggave, HelpDisplayText(HelpText(HelpHandler::TeruggaveMouseMove)));
+}
+
+void ExercisePanel::ClearSumRow() {
+    for (int n = 1; n <= 14; ++n) {
+        SetFieldColor(Tot[At(n)], White);
+    }
+    // Each assignment runs the box's change rule: "0" is accepted, the blank refused and
+    // so removed again.
+    Tot[1]->setText(QStringLiteral("0"));
+    for (int n = 2; n <= 14; ++n) {
+        Tot[At(n)]->setText(QStringLiteral(" "));
+    }
+    SetFieldColor(Teruggave, White);
+    ClearJudgement();
+    FocusUnitsBox();
+}
+
+SumBoxTexts ExercisePanel::SumRow() const {
+    SumBoxTexts boxes;
+    for (int n = 1; n <= 14; ++n) {
+        if (Shown(Tot[At(n)])) {
+            boxes[At(n)] = Tot[At(n)]->text().toStdString();
+        }
+    }
+    return boxes;
+}
+
+std::string ExercisePanel::ChangeText() const {
+    return Teruggave->text().toStdString();
+}
+
+// ----------------------------------------------------------------------------- the sum row
+void ExercisePanel::Tot1Change(int n) {
+    EditBox* box = Tot[At(n)];
+    const bool rejected = IsRejectedEntry(box->text().toStdString());
+    if (box->text() == QStringLiteral(".")) {
+        box->setText(QStringLiteral(",")); // runs this rule again, nested, for ","
+    }
+    if (rejected) {
+        if (n == 1) {
+            FocusUnitsBox();
+        } else {
+            box->clear();
+            if (Shown(box)) {
+                box->setFocus();
+            }
+        }
+    } else {
+        const int next = n == 14 ? 1 : n + 1;
+        if (Shown(Tot[At(next)])) {
+            Tot[At(next)]->setFocus();
+        }
+    }
+    SetTextColour(box, Black);
+    if (lesson_.Settings().Helps &&
+        box->text() != QString(QLatin1Char(lesson_.Exercise().ExpectedChar[At(n)]))) {
+        SetTextColour(box, Red);
+    }
+}
+
+void ExercisePanel::FocusUnitsBox() {
+    if (Shown(Tot[1])) {
+        if (Tot[1]->hasFocus()) {
+            // Already there: select as a focus move by the program would, so that the
+            // next character replaces the text instead of making it two characters long.
+            Tot[1]->selectAll();
+        } else {
+            Tot[1]->setFocus();
+        }
+        Hulpje->clear();
+    }
+}
+
+void ExercisePanel::FocusChangeField() {
+    Teruggave->setFocus(Qt::OtherFocusReason);
+}
+
+bool ExercisePanel::InAnswer(const QWidget* w) const {
+    return w == Teruggave || std::find(Tot.begin(), Tot.end(), w) != Tot.end();
+}
+
+void ExercisePanel::Tot1KeyDown(int n, int key) {
+    const bool backspace = key == Qt::Key_Backspace;
+    if (backspace || key == Qt::Key_Left) {
+        if (n == 14) {
+            if (!backspace) {
+                Tot[1]->setFocus();
+            }
+        } else if (Shown(Tot[At(n + 1)])) {
+            Tot[At(n + 1)]->setFocus();
+        } else {
+            FocusUnitsBox();
+        }
+    } else if (key == Qt::Key_Right) {
+        if (n == 1) {
+            FocusLeftmostBox();
+        } else {
+            Tot[At(n - 1)]->setFocus();
+        }
+    }
+    // The Backspace itself still reaches this box after the focus has left it. It must
+    // clear what the box holds, wherever a mouse click left the caret, so that the
+    // emptied box takes the focus back through its change rule; an empty box lets the
+    // focus go on to the left.
+    if (backspace && !Tot[At(n)]->text().isEmpty()) {
+        Tot[At(n)]->selectAll();
+    }
+}
+
+void ExercisePanel::Tot1KeyPress(QChar key) {
+    if (key == QChar(13) && lesson_.Receipt() && Shown(Teruggave)) {
+        Teruggave->setFocus();
+    }
+}
+
+void ExercisePanel::Tot1Enter(int n) {
+    if (!lesson_.Settings().Helps) {
+        return;
+    }
+    Hulpje->move(CarryLabelLeft(Prijs[12]->x(), columnWidth_, n), Hulpje->y());
+    const int carry = CarryIntoBox(lesson_.Exercise().Carry, n, lesson_.Settings().Addends.Decimal);
+    Hulpje->setText(carry == 0 ? QString() : QString::number(carry));
+}
+
+void ExercisePanel::FocusLeftmostBox() {
+    for (int n = 14; n >= 2; --n) {
+        if (Shown(Tot[At(n)])) {
+            Tot[At(n)]->setFocus();
+            return;
+        }
+    }
+    Tot[1]->setFocus();
+}
+
+void ExercisePanel::Wis1Click() {
+    if (!Acts(Wis1)) {
+        return;
+    }
+    ClearSumRow();
+}
+
+void ExercisePanel::TeruggaveKeyDown(int key) {
+    if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+        FocusUnitsBox();
+    }
+}
+
+void ExercisePanel::TeruggaveExit() {
+    Teruggave->setText(Q(FirstPointToComma(Teruggave->text().toStdString())));
+}
+
+void ExercisePanel::Wis2Click() {
+    if (!Acts(Wis2)) {
+        return;
+    }
+    Teruggave->clear();
+    if (Shown(Teruggave)) {
+        Teruggave->setFocus();
+    }
+}
+
+// ----------------------------------------------------------------------------- buttons
+void ExercisePanel::KontroleerMouseUp() {
+    SetJudgementColours(White, White);
+    FocusUnitsBox();
+}
+
+void ExercisePanel::VolgendeOefeningClick() {
+    // Only the button the pupil sees scores: once hidden (the time is up, a settings
+    // field entered) no key or other route may press it.
+    if (!Acts(VolgendeOefening)) {
+        return;
+    }
+    SetJudgementColours(White, White);
+    emit nextAsked();
+}
+
+void ExercisePanel::CheckKeyDown() {
+    // A press of the mouse takes the focus to CONTROLEER, and leaving a settings field
+    // may draw a new exercise before the check; the sum row and the change field keep
+    // it, since leaving them changes nothing, and the release brings it back there.
+    if (!InAnswer(FocusedWidget())) {
+        Kontroleer->setFocus(Qt::MouseFocusReason);
+    }
+    checkKeyHeld_ = true;
+    Kontroleer->setDown(true);
+    emit checkPressed();
+}
+
+void ExercisePanel::CheckKeyUp() {
+    checkKeyHeld_ = false;
+    Kontroleer->setDown(false);
+    KontroleerMouseUp();
+}
+
+bool ExercisePanel::Key(const QKeyEvent* event) {
+    if (!PlainKey(event)) {
+        return false;
+    }
+    auto click = [](QAbstractButton* button) {
+        if (Reachable(button)) {
+            ClickAsMouse(button);
+        }
+        return true;
+    };
+    switch (event->key()) {
+    case Qt::Key_F2:
+        if (!checkKeyHeld_ && Reachable(Kontroleer)) {
+            CheckKeyDown();
+        }
+        return true;
+    case Qt::Key_F3:
+        return click(VolgendeOefening);
+    case Qt::Key_F4:
+        if (Reachable(Geld)) {
+            Geld->Press();
+        }
+        return true;
+    case Qt::Key_F7:
+        return click(Wis1);
+    case Qt::Key_F8:
+        return click(Wis2);
+    default:
+        return false;
+    }
+}
+
+bool ExercisePanel::KeyRelease(const QKeyEvent* event) {
+    if (event->key() == Qt::Key_F2 && checkKeyHeld_ && !event->isAutoRepeat()) {
+        CheckKeyUp();
+        return true;
+    }
+    return false;
+}

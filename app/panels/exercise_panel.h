@@ -1,0 +1,102 @@
+#pragma once
+
+#include "app/accessibility.h"
+#include "app/controls.h"
+#include "app/panels/kit.h"
+#include "lesson/lesson.h"
+
+#include <QObject>
+
+class QKeyEvent;
+
+// The exercise: the addends (or the receipt's lines), the sum row the pupil types from
+// right to left with the carry above it, the paid amount and the change, the purse,
+// CONTROLEER and VOLGENDE OEFENING. The sum row and the change field keep what the
+// pupil typed; everything else is drawn from the lesson.
+class ExercisePanel : public QObject {
+    Q_OBJECT
+public:
+    ExercisePanel(QWidget* window, const Lesson& lesson);
+
+    void Expose(Controls& ui) const;
+    void ListHelp(kit::HelpMap& help) const;
+
+    // A new exercise in full (once per exercise), then what the phase of the lesson shows:
+    // the buttons, the paid amount.
+    void Draw();
+    // The sum row as typed (a hidden box as an empty text) and the change field.
+    SumBoxTexts SumRow() const;
+    std::string ChangeText() const;
+    // The judgement of a check: the row and the change green or red, the change written
+    // as judged, and spoken. Unreadable: the pupil is told, and nothing changes.
+    void ShowJudgement(const Judgement& j);
+    // Where the window puts the focus whenever it has a choice.
+    void FocusUnitsBox();
+    void FocusChangeField();
+    // Whether the control is a sum box or the change field.
+    bool InAnswer(const QWidget* w) const;
+    // F2 (held), F3, F4, F7 and F8; F2's release. True when the key was the panel's.
+    bool Key(const QKeyEvent* event);
+    bool KeyRelease(const QKeyEvent* event);
+
+    // Left edge, in pixels, of the carry label over sum box `box` (1..13): the left edge of
+    // the bottom price label plus a fraction of columns (11.2 over box 1, one less per box
+    // to the left, -0.2 over box 13) of `columnWidth` ten-thousandths of a pixel, truncated.
+    static int CarryLabelLeft(int priceLeft, Amount columnWidth, int box);
+    // One character column of the amount labels, in ten-thousandths of a pixel.
+    Amount ColumnWidth() const { return columnWidth_; }
+
+signals:
+    // CONTROLEER pressed: the window checks the answer.
+    void checkPressed();
+    void nextAsked();
+    void walletAsked();
+
+private:
+    void Build(QWidget* window);
+    void Connect();
+    void NameControls();
+    void DrawExercise();
+    void NameExercise();
+    void ClearSumRow();
+    void SetJudgementColours(const QColor& sum, const QColor& change);
+    void ClearJudgement();
+    void FocusLeftmostBox();
+    void Tot1Change(int n);
+    void Tot1KeyDown(int n, int key);
+    void Tot1KeyPress(QChar key);
+    void Tot1Enter(int n);
+    void Wis1Click();
+    void TeruggaveKeyDown(int key);
+    void TeruggaveExit();
+    void Wis2Click();
+    void KontroleerMouseUp();
+    void VolgendeOefeningClick();
+    void CheckKeyDown();
+    void CheckKeyUp();
+
+    const Lesson& lesson_;
+    unsigned drawnSerial_ = 0;
+    Amount columnWidth_ = 0;
+    bool checkKeyHeld_ = false; // CONTROLEER is held down by its key
+
+    BevelPanel* Panel1 = nullptr;
+    QPushButton* VolgendeOefening = nullptr;
+    MouseButton* Kontroleer = nullptr;
+    std::array<QLabel*, 13> Aantal{};
+    std::array<QLabel*, 13> Artikel{};
+    std::array<QLabel*, 13> Prijs{};
+    QLabel* lblBetaald = nullptr;
+    QLabel* Betaald = nullptr;
+    QLabel* lblTotaal = nullptr;
+    QLabel* lblTeruggave = nullptr;
+    QLabel* Label11 = nullptr;
+    QLabel* Hulpje = nullptr;
+    QToolButton* Wis1 = nullptr;
+    QToolButton* Wis2 = nullptr;
+    Picture* Geld = nullptr;
+    BevelPanel* Panel4 = nullptr;
+    std::array<EditBox*, 15> Tot{};
+    EditBox* Teruggave = nullptr;
+    Announcer* announcer_ = nullptr;
+};

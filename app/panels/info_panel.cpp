@@ -1,0 +1,267 @@
+#include "app/panels/info_panel.h"
+
+#include "app/artwork.h"
+
+#include <QIcon>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QShortcut>
+#include <QTextEdit>
+
+using namespace kit;
+using namespace look;
+
+// ------------------------------------------------------------------------------ texts
+namespace {
+
+struct InfoTexts {
+    QString MadeBy = InfoPanel::tr("Een product van :");
+    QString Maker = InfoPanel::tr("Zenbo");
+    QString Program = InfoPanel::tr("Quorvel v.2");
+    QString About = InfoPanel::tr("Flexibel Programma voor het oefenen in rekenkundig optellen "
+                                  "van verschillende getallen onder elkaar. Er is een "
+                                  "voorziening ingebouwd voor het praktisch oefenen met het "
+                                  "betalen van een kasticket in de winkel. ");
+    QString Site = InfoPanel::tr("www.zenbo.example");
+    QString HelpTip = InfoPanel::tr("Context-gevoelig help-menu.");
+    // For a screen reader.
+    QString Ok = InfoPanel::tr("OK");
+    QString Panel = InfoPanel::tr("Info over het programma");
+    QString Logo = InfoPanel::tr("Logo van Quorvel");
+    QString HelpBox = InfoPanel::tr("Uitleg");
+};
+
+const InfoTexts& Texts() {
+    static const InfoTexts texts;
+    return texts;
+}
+
+// Every control carries its name. The widgets Qt builds inside a control (the help box's
+// viewport, for one) carry none or one of Qt's own, and count as that control.
+bool IsControl(const QWidget* w) {
+    const QString& name = w->objectName();
+    return !name.isEmpty() && !name.startsWith(QLatin1String("qt_"));
+}
+
+} // namespace
+
+InfoPanel::InfoPanel(QWidget* window) : QObject(window), window_(window) {
+    const InfoTexts& t = Texts();
+    Help = Named(new QTextEdit(window), "Help");
+    Help->setGeometry(25, 704, 878, 129);
+    Help->setReadOnly(true);
+    Help->setFrameShape(QFrame::NoFrame);
+    Help->setLineWrapMode(QTextEdit::WidgetWidth);
+    Help->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    Help->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    Help->setFocusPolicy(Qt::NoFocus);
+    Help->setTextInteractionFlags(Qt::NoTextInteraction);
+    Help->setFont(Font(kSans, 13, Bold));
+    SetTextColor(Help, Black);
+    SetFieldColor(Help, Grey);
+    Help->viewport()->setCursor(NoDropCursor());
+    Help->setCursor(NoDropCursor());
+    SetTip(Help, t.HelpTip);
+
+    Info = MakePanel(window, "Info", {314, 25, 585, 234},
+                     {Blue, Bevel::Raised, Bevel::None, 3, 5, true});
+    Info->setFont(Font(kSans, 16, Regular));
+    SetTextColor(Info, Yellow);
+    Info->hide();
+    QWidget* p = Info;
+    Label42 =
+        MakeLabel(p, "Label42", t.MadeBy, {58, 13, 103, 16}, Font(kSans, 13, Regular), Yellow);
+    Label43 =
+        MakeLabel(p, "Label43", t.Maker, {176, 8, 141, 24}, Font(kSans, 19, Bold | Italic), Yellow);
+    Label44 = MakeLabel(p, "Label44", t.Program, {216, 75, 172, 20},
+                        Font(kSans, 16, Bold | Underline), Yellow);
+    Label45 = MakeLabel(p, "Label45", t.About, {16, 99, 543, 60}, Font(kSans, 16, Regular), Yellow);
+    Label45->setWordWrap(true);
+    Label46 =
+        MakeLabel(p, "Label46", t.Site, {161, 31, 162, 16}, Font(kSans, 13, Bold | Italic), White);
+    Image2 =
+        MakePicture(p, "Image2", {537, 6, 33, 36}, QStringLiteral(":/images/icon32.png"), false);
+    OKKnop = MakeButton(p, "OKKnop", QString(), {278, 194, 36, 25}, Font(kSans, 13, Bold), Black);
+    const QString checkmark = QStringLiteral(":/images/checkmark.png");
+    const QImage glyph = Artwork(checkmark);
+    if (!glyph.isNull()) {
+        // The picture holds the tick and, beside it, the greyed tick.
+        const int half = glyph.width() / 2;
+        OKKnop->setIcon(
+            ArtworkIcon({{checkmark, QRect(0, 0, half, glyph.height()), QIcon::Normal},
+                         {checkmark, QRect(half, 0, half, glyph.height()), QIcon::Disabled}}));
+        OKKnop->setIconSize(QSize(half, glyph.height()));
+    }
+    OKKnop->setAccessibleName(t.Ok);
+    FinishControls(Help);
+    FinishControls(Info);
+
+    SetName(Info, t.Panel);
+    SetName(Image2, t.Logo);
+    if (Help->accessibleName().isEmpty()) {
+        SetName(Help, t.HelpBox);
+    }
+    connect(OKKnop, &QPushButton::clicked, this, &InfoPanel::OKKnopClick);
+    // Enter presses OK while the panel is shown; the key then goes no further.
+    enter_ = new QShortcut(window);
+    enter_->setKeys({QKeySequence(Qt::Key_Return), QKeySequence(Qt::Key_Enter)});
+    enter_->setContext(Qt::WindowShortcut);
+    enter_->setEnabled(false);
+    connect(enter_, &QShortcut::activated, this, [this] { PressByShortcut(OKKnop); });
+    Info->installEventFilter(this);
+}
+
+void InfoPanel::Expose(Controls& ui) const {
+    ui.Info = Info;
+    ui.Label42 = Label42;
+    ui.Label43 = Label43;
+    ui.Label44 = Label44;
+    ui.Label45 = Label45;
+    ui.Label46 = Label46;
+    ui.Image2 = Image2;
+    ui.OKKnop = OKKnop;
+    ui.Help = Help;
+}
+
+bool InfoPanel::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == Info &&
+        (event->type() == QEvent::ShowToParent || event->type() == QEvent::HideToParent)) {
+        enter_->setEnabled(event->type() == QEvent::ShowToParent);
+    } else if (event->type() == QEvent::MouseMove && watched->isWidgetType()) {
+        HelpPointerMoved(static_cast<QWidget*>(watched),
+                         static_cast<QMouseEvent*>(event)->position().toPoint());
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+// -------------------------------------------------------------------- the information panel
+void InfoPanel::Open() {
+    focusBefore_ = FocusedWidget();
+    Info->show();
+}
+
+bool InfoPanel::IsOpen() const {
+    return Info->isVisible();
+}
+
+void InfoPanel::FocusOkUnlessTyping() {
+    // Return presses OK from an edit field or a check box; from elsewhere OK itself
+    // takes the focus, where Space presses it.
+    QWidget* focus = FocusedWidget();
+    if (Info->isVisible() && !qobject_cast<QLineEdit*>(focus) && !qobject_cast<QCheckBox*>(focus)) {
+        OKKnop->setFocus(Qt::OtherFocusReason);
+    }
+}
+
+void InfoPanel::OKKnopClick() {
+    if (!Acts(OKKnop)) {
+        return;
+    }
+    // The panel changes nothing else: the focus goes back where it was, without the
+    // selection a focus move by the program would make, so typing goes on after the
+    // last character typed. It moves before the panel hides, or hiding the focused OK
+    // button would first pass the focus on to another control.
+    QWidget* back = focusBefore_;
+    focusBefore_ = nullptr;
+    // Enter closes the panel from the field it was typed in. A settings field the pupil
+    // went into while the panel was open is left as any field is left, so that its rules
+    // judge what was typed there; a new exercise they make keeps the focus it gives.
+    QWidget* typedIn = FocusedWidget();
+    if (typedIn != back && isField_ && isField_(typedIn)) {
+        typedIn->clearFocus();
+        if (FocusedWidget() != nullptr) {
+            back = nullptr;
+        }
+    }
+    if (back && back != OKKnop && Acts(back)) {
+        back->setFocus(Qt::PopupFocusReason);
+    }
+    Info->hide();
+}
+
+// ------------------------------------------------------------------------- the help box
+void InfoPanel::Explain(const HelpMap& help, std::function<bool(const QWidget*)> isField) {
+    help_ = help;
+    isField_ = std::move(isField);
+    // A screen reader gives the same explanation as the box.
+    for (auto it = help_.cbegin(); it != help_.cend(); ++it) {
+        const QString text = HelpText(it.value());
+        if (!text.isEmpty()) {
+            it.key()->setAccessibleDescription(HelpDisplayText(text));
+        }
+    }
+    // Qt tells a widget of movements without a pressed button only with mouse tracking
+    // on; every widget takes them, so none passes its movements on to its container.
+    // Every mouse movement over the window's widgets reaches the window before the widget
+    // itself sees it, and the widget gets it unchanged.
+    QList<QWidget*> widgets = window_->findChildren<QWidget*>();
+    widgets.append(window_);
+    for (QWidget* w : widgets) {
+        w->setMouseTracking(true);
+        w->installEventFilter(this);
+    }
+}
+
+bool InfoPanel::Key(const QKeyEvent* event) {
+    if (event->key() == Qt::Key_F1) {
+        HelpForFocus();
+        return true;
+    }
+    if (PlainKey(event) && event->key() == Qt::Key_F9 && Info->isVisible()) {
+        if (Reachable(OKKnop)) {
+            ClickAsMouse(OKKnop);
+        }
+        return true;
+    }
+    return false;
+}
+
+void InfoPanel::HelpForFocus() {
+    // The control with the focus explains itself, as it does under the pointer; one
+    // without an explanation is explained by what holds it.
+    QWidget* w = FocusedWidget();
+    if (w == nullptr || w->window() != window_) {
+        w = window_;
+    }
+    while (w != window_ && !help_.contains(w)) {
+        w = w->parentWidget();
+    }
+    const auto handler = help_.constFind(w);
+    if (handler != help_.cend()) {
+        ShowHelp(*handler);
+    }
+}
+
+void InfoPanel::HelpPointerMoved(QWidget* receiver, QPoint at) {
+    if (receiver->window() != window_) {
+        return;
+    }
+    // A movement the receiver leaves alone travels on to its containers; only the
+    // delivery to the widget under the pointer counts, or a control without a handler
+    // would be explained by its container's. While a button is held the movement goes
+    // to the pressed control wherever the pointer is, and only counts over it.
+    const QPoint inWindow = receiver->mapTo(window_, at);
+    QWidget* hit = window_->childAt(inWindow);
+    if (hit == nullptr) {
+        hit = window_;
+    }
+    if (hit != receiver) {
+        return;
+    }
+    QWidget* control = hit;
+    while (control != window_ && !IsControl(control)) {
+        control = control->parentWidget();
+    }
+    const auto handler = help_.constFind(control);
+    if (handler != help_.cend()) {
+        ShowHelp(*handler);
+    }
+}
+
+void InfoPanel::ShowHelp(HelpHandler handler) {
+    // Writing the text already shown would only lay the box out again.
+    const QString shown = HelpDisplayText(HelpText(handler));
+    if (Help->toPlainText() != shown) {
+        Help->setPlainText(shown);
+    }
+}

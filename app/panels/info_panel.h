@@ -1,0 +1,60 @@
+#pragma once
+
+#include "app/controls.h"
+#include "app/panels/kit.h"
+
+#include <QObject>
+#include <QPointer>
+
+#include <functional>
+
+class QKeyEvent;
+class QShortcut;
+class QTextEdit;
+
+// What the window tells about itself: the information panel about the program, opened
+// by the picture in the settings bar and closed by its OK, and the help box under the
+// exercise, which explains the control under the pointer or, on F1, the one with the
+// focus.
+class InfoPanel : public QObject {
+    Q_OBJECT
+public:
+    explicit InfoPanel(QWidget* window);
+    void Expose(Controls& ui) const;
+    // The help texts of every control; each explains itself from now on, to the pointer,
+    // to F1 and to a screen reader. `isField` tells a settings field, which keeps its
+    // leaving rule when the panel closes.
+    void Explain(const kit::HelpMap& help, std::function<bool(const QWidget*)> isField);
+    // Opens the panel; the focus goes back where it was when it closes.
+    void Open();
+    bool IsOpen() const;
+    // F1, and F9 while the panel is open. True when the key was the panel's.
+    bool Key(const QKeyEvent* event);
+    // After F9 opened the panel: OK takes the focus unless the pupil is typing.
+    void FocusOkUnlessTyping();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void OKKnopClick();
+    void HelpForFocus();
+    void HelpPointerMoved(QWidget* receiver, QPoint at);
+    void ShowHelp(HelpHandler handler);
+
+    QWidget* window_ = nullptr;
+    BevelPanel* Info = nullptr;
+    QLabel* Label42 = nullptr;
+    QLabel* Label43 = nullptr;
+    QLabel* Label44 = nullptr;
+    QLabel* Label45 = nullptr;
+    QLabel* Label46 = nullptr;
+    Picture* Image2 = nullptr;
+    QPushButton* OKKnop = nullptr;
+    QTextEdit* Help = nullptr;
+    QShortcut* enter_ = nullptr; // presses OK while the panel is shown
+    kit::HelpMap help_;
+    std::function<bool(const QWidget*)> isField_;
+    // Where the focus was when the panel opened; it goes back there.
+    QPointer<QWidget> focusBefore_;
+};

@@ -1,0 +1,74 @@
+#pragma once
+
+#include "app/helptexts.h"
+#include "app/look.h"
+#include "app/widgets.h"
+
+#include <QCheckBox>
+#include <QHash>
+
+class QKeyEvent;
+
+// What every panel builds its controls with: the window's three font faces and one maker
+// per control kind, each giving the control its design name (its objectName).
+namespace kit {
+
+inline const char* const kSans = "MS Sans Serif";
+inline const char* const kArial = "Arial";
+inline const char* const kCourier = "Courier";
+
+template <typename W> W* Named(W* w, const char* name) {
+    w->setObjectName(QString::fromLatin1(name));
+    return w;
+}
+
+// A tooltip, shown for five seconds.
+void SetTip(QWidget* w, const QString& tip);
+
+// `raise` lifts the text inside the label (see RaisedTextLabel).
+QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text, QRect geometry,
+                  const QFont& font, const QColor& color, Qt::Alignment align = Qt::AlignLeft,
+                  int raise = 0);
+Caption* MakeCaption(QWidget* parent, const char* name, const QString& text, QRect geometry,
+                     const QFont& font, const QColor& color, Qt::Alignment align, bool autoSize);
+QCheckBox* MakeCheckBox(QWidget* parent, const char* name, const QString& text, QRect geometry);
+QPushButton* MakeButton(QWidget* parent, const char* name, const QString& text, QRect geometry,
+                        const QFont& font, const QColor& color);
+EditBox* MakeSettingField(QWidget* parent, const char* name, const QString& text, QRect geometry,
+                          int maxLength);
+BevelPanel* MakePanel(QWidget* parent, const char* name, QRect geometry,
+                      const BevelPanel::Style& style);
+CaptionBox* MakeBox(QWidget* parent, const char* name, const QString& caption, QRect geometry,
+                    const QColor& color);
+Picture* MakePicture(QWidget* parent, const char* name, QRect geometry, const QString& image,
+                     bool stretch);
+
+// What every control built under `root` (and `root` itself) gets once built: the arrow
+// as its cursor unless it has its own (edit fields keep their text cursor), and, where
+// its caption says nothing (an edit field, a picture, a "*" button), its tooltip as the
+// name a screen reader announces it by.
+void FinishControls(QWidget* root);
+
+// Sets a screen reader's name or description only when it changes: every change is an
+// event the screen reader is sent.
+void SetName(QWidget* w, const QString& text);
+void SetDescription(QWidget* w, const QString& text);
+
+// Which help text explains each control that has one.
+using HelpMap = QHash<QWidget*, HelpHandler>;
+
+// Whether a key or a click reaches the control as a click of the mouse would: shown,
+// enabled and not covered by another panel of the window.
+bool Reachable(const QWidget* control);
+
+// Clicks a button the way the mouse does: the focus first, where a click gives it.
+void ClickAsMouse(QAbstractButton* button);
+
+// A window shortcut's press of the button: only from an edit field or a check box, where
+// the key means nothing else, or from the button itself.
+void PressByShortcut(QAbstractButton* button);
+
+// A key without modifiers other than the keypad's, and not one held down.
+bool PlainKey(const QKeyEvent* event);
+
+} // namespace kit

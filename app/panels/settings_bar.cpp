@@ -1,0 +1,322 @@
+#include "app/panels/settings_bar.h"
+
+#include "engine/settings.h"
+
+#include <QKeyEvent>
+
+using namespace kit;
+using namespace look;
+
+namespace {
+
+std::string Std(const QString& s) {
+    return s.toStdString();
+}
+
+} // namespace
+
+// ------------------------------------------------------------------------------ texts
+namespace {
+
+struct BarTexts {
+    QString Settings = SettingsBar::tr("Instellingen");
+    QString Addends = SettingsBar::tr("Aantal op te tellen getallen (2<->12) :");
+    QString AddendsTip = SettingsBar::tr("Het aantal op te tellen getallen.");
+    QString Largest = SettingsBar::tr("Max. getal :");
+    QString LargestTip =
+        SettingsBar::tr("Het hoogst toegelaten getal voor de op te tellen waarden.");
+    QString InfoTip = SettingsBar::tr("Info over het Programma.");
+    QString Minutes = SettingsBar::tr("Timer (minuten) :");
+    QString MinutesTip = SettingsBar::tr(
+        "Indien de timer gebruikt moet worden, moet hier het aantal minuten ingevuld worden.");
+    QString Decimals = SettingsBar::tr("Komma :");
+    QString DecimalsTip = SettingsBar::tr("Keuze tussen oefenen met gehele getallen of oefenen "
+                                          "met getallen na de komma.");
+    QString Receipt = SettingsBar::tr("Kasticket :");
+    QString ReceiptTip = SettingsBar::tr("Keuze tussen klassiek optellen of kasticket.");
+    QString Wallet = SettingsBar::tr("Portemonnee :");
+    QString Helps = SettingsBar::tr("Hulpjes :");
+    QString HelpsTip = SettingsBar::tr("Rekenhulpjes zijn mogelijk.");
+    QString Max100 = SettingsBar::tr("maximum 100 :");
+    // For a screen reader.
+    QString KindOfExercise = SettingsBar::tr("Soort oefening");
+};
+
+const BarTexts& Texts() {
+    static const BarTexts texts;
+    return texts;
+}
+
+} // namespace
+
+// ---------------------------------------------------------------------------- building
+SettingsBar::SettingsBar(QWidget* window) : QObject(window) {
+    Build(window);
+    for (Field* field : {&addends_, &largest_, &minutes_}) {
+        Connect(*field);
+    }
+    // clicked, unlike toggled, comes only from the pupil, after the mark has changed.
+    connect(Komma, &QCheckBox::clicked, this, [this] { emit exerciseAsked(true); });
+    connect(Kasticket, &QCheckBox::clicked, this, [this] { emit exerciseAsked(true); });
+    // Paying another way is no new series.
+    connect(Geldbeugel, &QCheckBox::clicked, this, [this] { emit exerciseAsked(false); });
+    connect(Eenvoudig, &QCheckBox::clicked, this, [this] { emit exerciseAsked(true); });
+    connect(Hulpjes, &QCheckBox::clicked, this, [this] { emit exerciseAsked(true); });
+    connect(Image1, &Picture::clicked, this, &SettingsBar::infoAsked);
+    NameControls();
+}
+
+void SettingsBar::Build(QWidget* window) {
+    const BarTexts& t = Texts();
+    Instellingen = MakeBox(window, "Instellingen", t.Settings, {24, 9, 878, 89}, Teal);
+    Instellingen->setFont(Font(kSans, 13, Bold));
+    SetTextColor(Instellingen, White);
+    Instellingen->setCursor(NoDropCursor());
+
+    QWidget* bar = Instellingen;
+    Label1 = MakeLabel(bar, "Label1", t.Addends, {12, 17, 253, 16}, Font(kSans, 13, Bold), White);
+    SetTip(Label1, t.AddendsTip);
+    lblMaxGetal =
+        MakeLabel(bar, "lblMaxGetal", t.Largest, {185, 40, 80, 16}, Font(kSans, 13, Bold), White);
+    SetTip(lblMaxGetal, t.LargestTip);
+    Image1 =
+        MakePicture(bar, "Image1", {829, 24, 35, 33}, QStringLiteral(":/images/icon32.png"), false);
+    Image1->setCursor(Qt::ArrowCursor);
+    SetTip(Image1, t.InfoTip);
+    Label4 = MakeLabel(bar, "Label4", t.Minutes, {149, 64, 116, 16}, Font(kSans, 13, Bold), White);
+    SetTip(Label4, t.MinutesTip);
+
+    addends_.box = MakeSettingField(bar, "MaxArtikels", QStringLiteral("2"), {270, 16, 27, 17}, 2);
+    SetTip(addends_.box, t.AddendsTip);
+    largest_.box = MakeSettingField(bar, "MaxGetal", QStringLiteral("100"), {269, 40, 58, 17}, 6);
+    SetTip(largest_.box, t.LargestTip);
+    groep2 = MakePanel(bar, "groep2", {347, 8, 149, 80},
+                       {Teal, Bevel::Raised, Bevel::None, 1, 0, false});
+    groep2->setCursor(NoDropCursor());
+    Komma = MakeCheckBox(groep2, "Komma", t.Decimals, {47, 55, 84, 17});
+    SetTip(Komma, t.DecimalsTip);
+    Kasticket = MakeCheckBox(groep2, "Kasticket", t.Receipt, {34, 9, 97, 17});
+    SetTip(Kasticket, t.ReceiptTip);
+    Geldbeugel = MakeCheckBox(groep2, "Geldbeugel", t.Wallet, {7, 32, 124, 17});
+    Geldbeugel->hide();
+    minutes_.box = MakeSettingField(bar, "TimerMinuten", QStringLiteral("0"), {269, 64, 58, 17}, 3);
+    SetTip(minutes_.box, t.MinutesTip);
+    Hulpjes = MakeCheckBox(bar, "Hulpjes", t.Helps, {551, 16, 85, 18});
+    SetTip(Hulpjes, t.HelpsTip);
+    Eenvoudig = MakeCheckBox(bar, "Eenvoudig", t.Max100, {512, 39, 124, 17});
+    Eenvoudig->setFocusPolicy(Qt::StrongFocus);
+    Eenvoudig->hide();
+    FinishControls(Instellingen);
+}
+
+void SettingsBar::NameControls() {
+    SetName(groep2, Texts().KindOfExercise);
+    // Each field is labelled by its caption (LABELLED_BY).
+    Label1->setBuddy(addends_.box);
+    lblMaxGetal->setBuddy(largest_.box);
+    Label4->setBuddy(minutes_.box);
+}
+
+void SettingsBar::Expose(Controls& ui) const {
+    ui.Instellingen = Instellingen;
+    ui.Label1 = Label1;
+    ui.lblMaxGetal = lblMaxGetal;
+    ui.Image1 = Image1;
+    ui.Label4 = Label4;
+    ui.MaxArtikels = addends_.box;
+    ui.MaxGetal = largest_.box;
+    ui.groep2 = groep2;
+    ui.TimerMinuten = minutes_.box;
+    ui.Hulpjes = Hulpjes;
+    ui.Eenvoudig = Eenvoudig;
+    ui.Komma = Komma;
+    ui.Kasticket = Kasticket;
+    ui.Geldbeugel = Geldbeugel;
+}
+
+void SettingsBar::ListHelp(HelpMap& help) const {
+    for (QWidget* w : {static_cast<QWidget*>(Instellingen), static_cast<QWidget*>(groep2)}) {
+        help.insert(w, HelpHandler::InstellingenMouseMove);
+    }
+    help.insert(Label1, HelpHandler::MaxArtikelsMouseMove);
+    help.insert(addends_.box, HelpHandler::MaxArtikelsMouseMove);
+    help.insert(lblMaxGetal, HelpHandler::lblMaxGetalMouseMove);
+    help.insert(largest_.box, HelpHandler::lblMaxGetalMouseMove);
+    help.insert(Label4, HelpHandler::TimerMinutenMouseMove);
+    help.insert(minutes_.box, HelpHandler::TimerMinutenMouseMove);
+    help.insert(Komma, HelpHandler::KommaMouseMove);
+    help.insert(Kasticket, HelpHandler::KasticketMouseMove);
+    help.insert(Geldbeugel, HelpHandler::GeldbeugelMouseMove);
+    help.insert(Hulpjes, HelpHandler::HulpjesMouseMove);
+    help.insert(Image1, HelpHandler::Image1MouseMove);
+}
+
+// ----------------------------------------------------------------------------- drawing
+LessonSettings SettingsBar::Read() const {
+    LessonSettings s;
+    s.Addends.N = addends_.box->text().toInt();
+    s.Addends.MaxValue = largest_.box->text().toInt();
+    s.Addends.Decimal = Komma->isChecked();
+    s.Addends.Receipt = Kasticket->isChecked();
+    // "maximum 100" counts only where it shows: on a receipt without decimals.
+    s.Addends.Max100 = Eenvoudig->isChecked() && Kasticket->isChecked() && !Komma->isChecked();
+    s.PayFromWallet = Geldbeugel->isChecked();
+    s.Helps = Hulpjes->isChecked();
+    s.Minutes = ReadInteger(minutes_.rules.Settled()).value_or(0);
+    return s;
+}
+
+std::optional<std::int32_t> SettingsBar::TypedMinutes() const {
+    return ReadInteger(Std(minutes_.box->text()));
+}
+
+void SettingsBar::Draw(const Lesson& lesson) {
+    const AddendSettings& s = lesson.Settings().Addends;
+    // Both boxes keep their marks while hidden, and show them again with the receipt.
+    Geldbeugel->setVisible(s.Receipt);
+    lblMaxGetal->setVisible(!s.Receipt);
+    largest_.box->setVisible(!s.Receipt);
+    Eenvoudig->setVisible(s.Receipt && !s.Decimal);
+    Instellingen->setEnabled(!lesson.SeriesActive() && lesson.Phase() != LessonPhase::SeriesOver);
+}
+
+void SettingsBar::ClearMinutes() {
+    minutes_.box->setText(QStringLiteral("0"));
+    // What the program writes into a field is a settled value.
+    minutes_.rules.Entered("0");
+}
+
+// ------------------------------------------------------------------------------ fields
+void SettingsBar::Connect(Field& field) {
+    EditBox* box = field.box;
+    field.text = box->text();
+    // Qt reports an edit by the pupil before the change that every assignment reports.
+    connect(box, &QLineEdit::textEdited, this, [this, &field] { RefuseUnenteredEdit(field); });
+    connect(box, &QLineEdit::textChanged, this,
+            [&field](const QString& text) { field.text = text; });
+    connect(box, &EditBox::clicked, this,
+            [this, &field](bool secondOfDouble) { FieldClick(field, secondOfDouble); });
+    connect(box, &EditBox::keyPress, this,
+            [this, &field](QChar key) { FieldKeyPress(field, key); });
+    connect(box, &EditBox::focusGained, this, [this, &field] { FieldEnter(field); });
+    connect(box, &EditBox::focusLost, this, [this, &field] { FieldExit(field); });
+}
+
+SettingsBar::Field& SettingsBar::FieldOf(const EditBox* box) {
+    return box == addends_.box ? addends_ : box == largest_.box ? largest_ : minutes_;
+}
+
+bool SettingsBar::IsField(const QWidget* w) const {
+    return w == addends_.box || w == largest_.box || w == minutes_.box;
+}
+
+void SettingsBar::Show(Field& field, const std::string& text) {
+    field.box->setText(QString::fromStdString(text));
+}
+
+void SettingsBar::FieldClick(Field& field, bool secondOfDouble) {
+    if (field.rules.Click(Std(field.box->text()), secondOfDouble)) {
+        field.box->clear();
+    }
+    field.box->setFocus(Qt::MouseFocusReason);
+}
+
+void SettingsBar::FieldEnter(Field& field) {
+    // Whatever the field holds when the pupil enters it is a settled value (the program
+    // may have set it meanwhile, as RESET does with the minutes).
+    field.rules.Entered(Std(field.box->text()));
+    if (&field != &minutes_) {
+        // Either field records the number of addends as it stands.
+        addends_.rules.RecordPrevious(Std(addends_.box->text()));
+    }
+    emit fieldEntered();
+}
+
+void SettingsBar::FieldKeyPress(Field& field, QChar key) {
+    if (key != QChar(13)) {
+        return;
+    }
+    // Enter makes a new exercise whatever was typed, so a refused text gives way to one
+    // a draw can use.
+    Show(field, field.rules.Confirm(Std(field.box->text())));
+    // The exercise moves the focus into the sum row, so the field's leaving rule runs in
+    // the middle of it; it must not draw a second exercise.
+    confirming_ = &field;
+    emit exerciseAsked(true);
+    confirming_ = nullptr;
+}
+
+void SettingsBar::FieldExit(Field& field) {
+    const SettingField::Outcome outcome = field.rules.Leave(Std(field.box->text()));
+    Show(field, outcome.Text);
+    if (outcome.NewExercise && &field != confirming_) {
+        emit exerciseAsked(true);
+    }
+}
+
+void SettingsBar::RefuseUnenteredEdit(Field& field) {
+    // A field's text is judged when the pupil leaves it, and the next exercise is drawn
+    // from it. A text that reaches a field the pupil is not in (pasted from its menu
+    // after leaving another field drew an exercise and took the focus away) would never
+    // be judged, so it is put back as it was.
+    if (!field.box->hasFocus()) {
+        field.box->setText(field.text);
+    }
+}
+
+// -------------------------------------------------------------------------------- keys
+void SettingsBar::ClickControl(QWidget* control) {
+    if (!Reachable(control)) {
+        return;
+    }
+    if (auto* box = qobject_cast<EditBox*>(control)) {
+        // The press gives the focus, the click follows on the release.
+        box->setFocus(Qt::MouseFocusReason);
+        FieldClick(FieldOf(box), false);
+    } else if (auto* button = qobject_cast<QAbstractButton*>(control)) {
+        ClickAsMouse(button);
+    }
+}
+
+bool SettingsBar::Key(const QKeyEvent* event) {
+    if (event->isAutoRepeat() || (event->modifiers() & ~Qt::KeypadModifier) != Qt::AltModifier) {
+        return false;
+    }
+    QWidget* control = nullptr;
+    switch (event->key()) {
+    case Qt::Key_A:
+        control = addends_.box;
+        break;
+    case Qt::Key_G:
+        control = largest_.box;
+        break;
+    case Qt::Key_T:
+        control = minutes_.box;
+        break;
+    case Qt::Key_O:
+        control = Komma;
+        break;
+    case Qt::Key_K:
+        control = Kasticket;
+        break;
+    case Qt::Key_P:
+        control = Geldbeugel;
+        break;
+    case Qt::Key_H:
+        control = Hulpjes;
+        break;
+    case Qt::Key_M:
+        control = Eenvoudig;
+        break;
+    default:
+        return false;
+    }
+    ClickControl(control);
+    return true;
+}
+
+void SettingsBar::PressInfoPicture() {
+    if (Reachable(Image1)) {
+        Image1->Press();
+    }
+}
