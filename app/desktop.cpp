@@ -148,8 +148,11 @@ void ScaledWindow::closeEvent(QCloseEvent* event) {
 }
 
 void SayNoDisplay() {
-    std::fprintf(stderr, "quorvel: geen grafische sessie gevonden; Quorvel heeft een "
-                         "bureaublad nodig (X11 of Wayland).\n");
+    // Said before there is an application object, or instead of one.
+    const QString line =
+        QCoreApplication::translate("Desktop", "quorvel: geen grafische sessie gevonden; Quorvel "
+                                               "heeft een bureaublad nodig (X11 of Wayland).");
+    std::fprintf(stderr, "%s\n", line.toLocal8Bit().constData());
 }
 
 } // namespace desktop

@@ -80,6 +80,47 @@ struct ExerciseTexts {
     QString Hundredths = ExercisePanel::tr("honderdsten");
     QString Tenths = ExercisePanel::tr("tienden");
     QString Comma = ExercisePanel::tr("komma");
+    // What the help box says of each control, word for word, spelling slips included
+    // ("berekent", "samensteld"): pupils and teachers know these texts as they are.
+    // Lines are joined by a carriage return; some texts open with an empty line.
+    QString Aantal1MouseMove =
+        ExercisePanel::tr("Dit is de gekochte hoeveelheid van het er naast staande artikel.\r"
+                          "Dit is ofwel het aantal stuks, ofwel het gewicht.");
+    QString Artikel1MouseMove = ExercisePanel::tr("De naam van het gekochte artikel(s).");
+    QString Prijs1MouseMove =
+        ExercisePanel::tr("Op te tellen waarde.\r"
+                          "Bij een kasticket is dit de totaalprijs die bij een artikel behoort.");
+    QString Label11MouseMove = ExercisePanel::tr("Het plus-teken (bewerkingsteken).");
+    QString HulpjeMouseMove = ExercisePanel::tr(
+        "Dit is de wachtkamer voor de tientallen(het overschot) van de vorige optel-kolom.\r"
+        "Deze waarde moet bij de onderstaande kolom worden opgeteld.");
+    QString Tot14MouseMove =
+        ExercisePanel::tr("Vul hier de som in van de optelling (van rechts naar links)\r"
+                          "Foute input kan steeds gewijzigd/gewist worden.");
+    QString Wis1MouseMove = ExercisePanel::tr(
+        "Klik hier op om het veld \"Totaal\" volledig te wissen bij foute input.");
+    QString Wis2MouseMove = ExercisePanel::tr(
+        "Klik hier op om het veld \"Teruggave\" volledig te wissen bij foute input.");
+    QString BetaaldMouseMove =
+        ExercisePanel::tr("Hier staat het bedrag dat door u betaald werd.\r"
+                          "Als dit groter is dan het te betalen bedrag wat meest voorkomt, dan "
+                          "moet u het terug te geven bedrag berekenen via \"hoofdrekenen\"");
+    QString TeruggaveMouseMove =
+        ExercisePanel::tr("U berekend uit het hoofd, welk bedrag door de kassier(ster) aan u "
+                          "moet terugbetaald worden, en vul dit bedrag hier in.");
+    QString GeldMouseMove = ExercisePanel::tr(
+        "Deze knop opent uw portemonnee, zodat u zelf bepaald welk bedrag u betaald.\r"
+        "U heeft de keuze om met pasgeld te betalen of om een hoger bedrag te betalen, waarop "
+        "u dan een \"teruggave\" kan berekenen uit het hoofd.");
+    QString KontroleerMouseMove =
+        ExercisePanel::tr("\r"
+                          "Deze knop zal de ingevoerde oplossing controleren op juistheid.\r"
+                          "Foute resultaten kleuren rood en goede resultaten kleuren groen.\r"
+                          "U krijg slechts een punt als alle resultaten goed(groen) zijn.");
+    QString VolgendeOefeningMouseMove =
+        ExercisePanel::tr("\r"
+                          "Een muisklik op deze knop zal de behaalde punten vastleggen en een "
+                          "volgende oefening creëren.");
 };
 
 const ExerciseTexts& Texts() {
@@ -278,12 +319,10 @@ void ExercisePanel::NameControls() {
     SetName(Panel4, t.SumLine);
     SetName(Geld, t.OpenWallet);
     // The captions under the sum and the amounts explain what they stand beside.
-    const std::pair<QLabel*, HelpHandler> captions[] = {
-        {lblTotaal, HelpHandler::Tot14MouseMove},
-        {lblBetaald, HelpHandler::BetaaldMouseMove},
-        {lblTeruggave, HelpHandler::TeruggaveMouseMove}};
-    for (const auto& [label, handler] : captions) {
-        const QString help = HelpText(handler);
+    const std::pair<QLabel*, QString> captions[] = {{lblTotaal, Texts().Tot14MouseMove},
+                                                    {lblBetaald, Texts().BetaaldMouseMove},
+                                                    {lblTeruggave, Texts().TeruggaveMouseMove}};
+    for (const auto& [label, help] : captions) {
         SetDescription(label, help.isEmpty() ? label->text() : HelpDisplayText(help));
     }
     // Each amount is labelled by its caption (LABELLED_BY), as each field by its own.
@@ -315,24 +354,24 @@ void ExercisePanel::Expose(Controls& ui) const {
 }
 
 void ExercisePanel::ListHelp(HelpMap& help) const {
-    help.insert(Panel1, HelpHandler::InstellingenMouseMove);
+    help.insert(Panel1, QString());
     for (int r = 1; r <= 12; ++r) {
-        help.insert(Aantal[At(r)], HelpHandler::Aantal1MouseMove);
-        help.insert(Artikel[At(r)], HelpHandler::Artikel1MouseMove);
-        help.insert(Prijs[At(r)], HelpHandler::Prijs1MouseMove);
+        help.insert(Aantal[At(r)], Texts().Aantal1MouseMove);
+        help.insert(Artikel[At(r)], Texts().Artikel1MouseMove);
+        help.insert(Prijs[At(r)], Texts().Prijs1MouseMove);
     }
-    help.insert(Label11, HelpHandler::Label11MouseMove);
-    help.insert(Hulpje, HelpHandler::HulpjeMouseMove);
+    help.insert(Label11, Texts().Label11MouseMove);
+    help.insert(Hulpje, Texts().HulpjeMouseMove);
     for (int k = 1; k <= 14; ++k) {
-        help.insert(Tot[At(k)], HelpHandler::Tot14MouseMove);
+        help.insert(Tot[At(k)], Texts().Tot14MouseMove);
     }
-    help.insert(Wis1, HelpHandler::Wis1MouseMove);
-    help.insert(Wis2, HelpHandler::Wis2MouseMove);
-    help.insert(Betaald, HelpHandler::BetaaldMouseMove);
-    help.insert(Teruggave, HelpHandler::TeruggaveMouseMove);
-    help.insert(Geld, HelpHandler::GeldMouseMove);
-    help.insert(Kontroleer, HelpHandler::KontroleerMouseMove);
-    help.insert(VolgendeOefening, HelpHandler::VolgendeOefeningMouseMove);
+    help.insert(Wis1, Texts().Wis1MouseMove);
+    help.insert(Wis2, Texts().Wis2MouseMove);
+    help.insert(Betaald, Texts().BetaaldMouseMove);
+    help.insert(Teruggave, Texts().TeruggaveMouseMove);
+    help.insert(Geld, Texts().GeldMouseMove);
+    help.insert(Kontroleer, Texts().KontroleerMouseMove);
+    help.insert(VolgendeOefening, Texts().VolgendeOefeningMouseMove);
 }
 
 int ExercisePanel::CarryLabelLeft(int priceLeft, Amount columnWidth, int box) {
@@ -458,11 +497,11 @@ void ExercisePanel::SetJudgementColours(const QColor& sum, const QColor& change)
 }
 
 void ExercisePanel::ClearJudgement() {
-    const QString sumHelp = HelpDisplayText(HelpText(HelpHandler::Tot14MouseMove));
+    const QString sumHelp = HelpDisplayText(Texts().Tot14MouseMove);
     for (int n = 1; n <= 14; ++n) {
         SetDescription(Tot[At(n)], sumHelp);
     }
-    SetDescription(Teruggave, HelpDisplayText(HelpText(HelpHandler::TeruggaveMouseMove)));
+    SetDescription(Teruggave, HelpDisplayText(Texts().TeruggaveMouseMove));
 }
 
 void ExercisePanel::ClearSumRow() {

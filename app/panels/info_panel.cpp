@@ -185,7 +185,7 @@ void InfoPanel::Explain(const HelpMap& help, std::function<bool(const QWidget*)>
     isField_ = std::move(isField);
     // A screen reader gives the same explanation as the box.
     for (auto it = help_.cbegin(); it != help_.cend(); ++it) {
-        const QString text = HelpText(it.value());
+        const QString& text = it.value();
         if (!text.isEmpty()) {
             it.key()->setAccessibleDescription(HelpDisplayText(text));
         }
@@ -258,9 +258,9 @@ void InfoPanel::HelpPointerMoved(QWidget* receiver, QPoint at) {
     }
 }
 
-void InfoPanel::ShowHelp(HelpHandler handler) {
+void InfoPanel::ShowHelp(const QString& text) {
     // Writing the text already shown would only lay the box out again.
-    const QString shown = HelpDisplayText(HelpText(handler));
+    const QString shown = HelpDisplayText(text);
     if (Help->toPlainText() != shown) {
         Help->setPlainText(shown);
     }

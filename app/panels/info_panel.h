@@ -40,7 +40,7 @@ private:
     void OKKnopClick();
     void HelpForFocus();
     void HelpPointerMoved(QWidget* receiver, QPoint at);
-    void ShowHelp(HelpHandler handler);
+    void ShowHelp(const QString& text);
 
     QWidget* window_ = nullptr;
     BevelPanel* Info = nullptr;

@@ -133,6 +133,12 @@ void SetDescription(QWidget* w, const QString& text) {
     }
 }
 
+QString HelpDisplayText(const QString& text) {
+    QString shown = text;
+    shown.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    return shown;
+}
+
 bool Reachable(const QWidget* control) {
     if (!Acts(control)) {
         return false;

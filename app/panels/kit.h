@@ -1,6 +1,5 @@
 #pragma once
 
-#include "app/helptexts.h"
 #include "app/look.h"
 #include "app/widgets.h"
 
@@ -54,8 +53,14 @@ void FinishControls(QWidget* root);
 void SetName(QWidget* w, const QString& text);
 void SetDescription(QWidget* w, const QString& text);
 
-// Which help text explains each control that has one.
-using HelpMap = QHash<QWidget*, HelpHandler>;
+// The help text that explains each control that has one: the panel's text for the control,
+// lines joined by a single carriage return. A control mapped to an empty text clears the
+// help box (the window's and the panels' backgrounds).
+using HelpMap = QHash<QWidget*, QString>;
+
+// A help text as the box shows it and a screen reader reads it: every carriage return
+// becomes a paragraph break.
+QString HelpDisplayText(const QString& text);
 
 // Whether a key or a click reaches the control as a click of the mouse would: shown,
 // enabled and not covered by another panel of the window.

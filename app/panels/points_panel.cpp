@@ -16,6 +16,14 @@ struct PointsTexts {
     QString Most = PointsPanel::tr("Maximum punten");
     // For a screen reader.
     QString Points = PointsPanel::tr("Punten");
+    // What the help box says of each control, word for word, spelling slips included
+    // ("berekent", "samensteld"): pupils and teachers know these texts as they are.
+    // Lines are joined by a carriage return; some texts open with an empty line.
+    QString ReekstellerMouseMove = PointsPanel::tr(
+        "Dit is het nummer van de oefening.\r"
+        "Er wordt steeds begonnen vanaf \"0\" bij een wijziging in de \"instellingen.\"");
+    QString Label6MouseMove = PointsPanel::tr("Dit is het totaal van de behaalde punten.");
+    QString Label8MouseMove = PointsPanel::tr("Dit is het Maximum te behalen punten.");
 };
 
 const PointsTexts& Texts() {
@@ -79,10 +87,10 @@ void PointsPanel::Expose(Controls& ui) const {
 }
 
 void PointsPanel::ListHelp(HelpMap& help) const {
-    help.insert(Panel2, HelpHandler::InstellingenMouseMove);
-    help.insert(Reeksteller, HelpHandler::ReekstellerMouseMove);
-    help.insert(Label6, HelpHandler::Label6MouseMove);
-    help.insert(Label8, HelpHandler::Label8MouseMove);
+    help.insert(Panel2, QString());
+    help.insert(Reeksteller, Texts().ReekstellerMouseMove);
+    help.insert(Label6, Texts().Label6MouseMove);
+    help.insert(Label8, Texts().Label8MouseMove);
 }
 
 void PointsPanel::Draw(const Lesson& lesson) {

@@ -40,6 +40,44 @@ struct BarTexts {
     QString Max100 = SettingsBar::tr("maximum 100 :");
     // For a screen reader.
     QString KindOfExercise = SettingsBar::tr("Soort oefening");
+    // What the help box says of each control, word for word, spelling slips included
+    // ("berekent", "samensteld"): pupils and teachers know these texts as they are.
+    // Lines are joined by a carriage return; some texts open with an empty line.
+    QString MaxArtikelsMouseMove = SettingsBar::tr(
+        "Hier bepaalt u het aantal getallen dat bij elkaar moet worden opgeteld (max.12).");
+    QString lblMaxGetalMouseMove =
+        SettingsBar::tr("Hier bepaalt u de maximum grootte van de op te tellen getallen.");
+    QString TimerMinutenMouseMove = SettingsBar::tr(
+        "Indien u met de timer wenst te werken, moet hier het aantal minuten ingevuld worden.\r"
+        "Als deze waarde groter is dan \"0\" zal boven de oefening een startknop verschijnen. "
+        "Een muisklik op deze startknop zal de timer starten.\r"
+        "Als de timer afgelopen is, verschijnt een venster met de uitslag van de oefening "
+        "(aantal gemaakte oefeningen, aantal juiste oplossingen, percentage juiste "
+        "oplossingen)\r"
+        "Het programma komt terug in oorspronkelijke staat na het gebruik van de resetknop.");
+    QString KommaMouseMove = SettingsBar::tr("Niet aangevinkt = Enkel gehele getallen optellen.\r"
+                                             "Aangevinkt = Optellen van komma-getallen");
+    QString KasticketMouseMove = SettingsBar::tr(
+        "Niet aangevinkt = Klassieke optelling maken.\r"
+        "Aangevinkt = Optelling maken volgens het systeem van een kasticket in de winkel.\r"
+        "Hierbij wordt een kasticket aangemaakt met gekochte artikels, het aantal artikels, "
+        "hoeveel betaald is, en hoeveel moet teruggegeven worden. Het bedrag dat moet "
+        "teruggegeven worden moet net zoals in de winkel uit het hoofd berekent worden.");
+    QString GeldbeugelMouseMove = SettingsBar::tr(
+        "Niet aangevinkt = Er zal automatisch een \"betaald\" bedrag worden berekent, waarop u "
+        "via hoofdrekenen de teruggave zal moeten berekenen.\r"
+        "Aangevinkt = Er zal een \"portemonneetje\" verschijnen. Als u daarop klikt zal u zélf "
+        "kunnen betalen.\r"
+        "U kan het juiste bedrag betalen, maar ook een groter bedrag waarop via hoofdrekenen "
+        "het terug te geven bedrag moet worden vastgesteld.");
+    QString HulpjesMouseMove =
+        SettingsBar::tr("Niet aangevinkt = Alles uit het hoofd berekenen en onthouden.\r"
+                        "Aangevinkt = Foute invoer zal rood kleuren, de inhoud van de "
+                        "wachtkamer wordt getoond,\r"
+                        "en in de portemonnee zal bovenaan een venster verschijnen met het "
+                        "bedrag dat u samensteld.");
+    QString Image1MouseMove = SettingsBar::tr(
+        "Globale Informatie betreffende het programma en de ontwerper/programmeur.");
 };
 
 const BarTexts& Texts() {
@@ -136,19 +174,19 @@ void SettingsBar::Expose(Controls& ui) const {
 
 void SettingsBar::ListHelp(HelpMap& help) const {
     for (QWidget* w : {static_cast<QWidget*>(Instellingen), static_cast<QWidget*>(groep2)}) {
-        help.insert(w, HelpHandler::InstellingenMouseMove);
+        help.insert(w, QString());
     }
-    help.insert(Label1, HelpHandler::MaxArtikelsMouseMove);
-    help.insert(addends_.box, HelpHandler::MaxArtikelsMouseMove);
-    help.insert(lblMaxGetal, HelpHandler::lblMaxGetalMouseMove);
-    help.insert(largest_.box, HelpHandler::lblMaxGetalMouseMove);
-    help.insert(Label4, HelpHandler::TimerMinutenMouseMove);
-    help.insert(minutes_.box, HelpHandler::TimerMinutenMouseMove);
-    help.insert(Komma, HelpHandler::KommaMouseMove);
-    help.insert(Kasticket, HelpHandler::KasticketMouseMove);
-    help.insert(Geldbeugel, HelpHandler::GeldbeugelMouseMove);
-    help.insert(Hulpjes, HelpHandler::HulpjesMouseMove);
-    help.insert(Image1, HelpHandler::Image1MouseMove);
+    help.insert(Label1, Texts().MaxArtikelsMouseMove);
+    help.insert(addends_.box, Texts().MaxArtikelsMouseMove);
+    help.insert(lblMaxGetal, Texts().lblMaxGetalMouseMove);
+    help.insert(largest_.box, Texts().lblMaxGetalMouseMove);
+    help.insert(Label4, Texts().TimerMinutenMouseMove);
+    help.insert(minutes_.box, Texts().TimerMinutenMouseMove);
+    help.insert(Komma, Texts().KommaMouseMove);
+    help.insert(Kasticket, Texts().KasticketMouseMove);
+    help.insert(Geldbeugel, Texts().GeldbeugelMouseMove);
+    help.insert(Hulpjes, Texts().HulpjesMouseMove);
+    help.insert(Image1, Texts().Image1MouseMove);
 }
 
 // ----------------------------------------------------------------------------- drawing

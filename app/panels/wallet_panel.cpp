@@ -50,6 +50,23 @@ struct WalletTexts {
     QString NoteOfEuros = WalletPanel::tr("biljet van %1 euro");
     QString CoinOfEuros = WalletPanel::tr("munt van %1 euro");
     QString CoinOfCents = WalletPanel::tr("munt van %1 cent");
+    // What the help box says of each control, word for word, spelling slips included
+    // ("berekent", "samensteld"): pupils and teachers know these texts as they are.
+    // Lines are joined by a carriage return; some texts open with an empty line.
+    QString PortemonneeMouseMove =
+        WalletPanel::tr("Dit is de portemonnee waarmee u kan betalen.\r"
+                        "U kan het juiste bedrag betalen en u kan een bedrag betalen waarop "
+                        "moet teruggegeven worden.");
+    QString PortemonneeSluitenMouseMove = WalletPanel::tr("De portemonnee sluiten.");
+    QString PortemonneeResetMouseMove = WalletPanel::tr(
+        "Een nieuwe portemonnee samenstellen.\r"
+        "Het bedrag \"Betaald\" (indien zichtbaar bovenaan) wordt terug op nul gezet.");
+    QString GroupBox1MouseMove = WalletPanel::tr("Dit is het te betalen bedrag.");
+    QString GroupBox2MouseMove = WalletPanel::tr("Dit is het bedrag dat u samenstelt.");
+    QString Briefje500n1MouseMove =
+        WalletPanel::tr("Klik op een biljet of geldstuk om te betalen.\r"
+                        "Het bedrag \"betaald\" (indien zichtbaar bovenaan) zal worden "
+                        "aangepast, en het biljet of muntstuk zal verdwijnen.");
 };
 
 const WalletTexts& Texts() {
@@ -197,15 +214,15 @@ void WalletPanel::Expose(Controls& ui) const {
 }
 
 void WalletPanel::ListHelp(HelpMap& help) const {
-    help.insert(Portemonnee, HelpHandler::PortemonneeMouseMove);
-    help.insert(PortemonneeSluiten, HelpHandler::PortemonneeSluitenMouseMove);
-    help.insert(PortemonneeReset, HelpHandler::PortemonneeResetMouseMove);
-    help.insert(GroupBox1, HelpHandler::GroupBox1MouseMove);
-    help.insert(GroupBox2, HelpHandler::GroupBox2MouseMove);
+    help.insert(Portemonnee, Texts().PortemonneeMouseMove);
+    help.insert(PortemonneeSluiten, Texts().PortemonneeSluitenMouseMove);
+    help.insert(PortemonneeReset, Texts().PortemonneeResetMouseMove);
+    help.insert(GroupBox1, Texts().GroupBox1MouseMove);
+    help.insert(GroupBox2, Texts().GroupBox2MouseMove);
     for (const auto& stack : Pieces) {
         for (Picture* piece : stack) {
             if (piece) {
-                help.insert(piece, HelpHandler::Briefje500n1MouseMove);
+                help.insert(piece, Texts().Briefje500n1MouseMove);
             }
         }
     }
