@@ -9,7 +9,9 @@ cmake_minimum_required(VERSION 3.25)
 #       engine              amounts, numbers, random source, exercises, catalogue
 #
 # The window (app/) stands above them all and may include any of them; nothing below
-# includes it.
+# includes it. Inside the window the panels (app/panels/) are rooms side by side: a panel
+# includes its own header and the kit they share (kit.h, and the wallet's looks), never
+# another panel and never the window (app/form.h) that wires them together.
 
 set(allowed_engine engine)
 set(allowed_answer engine answer)
@@ -46,6 +48,28 @@ foreach(folder engine answer timer wallet lesson assets)
                 list(APPEND violations "${where} includes ${bad}: ${target}")
             endif()
         endforeach()
+    endforeach()
+endforeach()
+
+file(GLOB panel_sources ${SOURCE_DIR}/app/panels/*.h ${SOURCE_DIR}/app/panels/*.cpp)
+foreach(source ${panel_sources})
+    get_filename_component(stem ${source} NAME_WE)
+    file(STRINGS ${source} includes REGEX "^[ \t]*#[ \t]*include[ \t]*\"app/")
+    foreach(line ${includes})
+        string(REGEX REPLACE "^[ \t]*#[ \t]*include[ \t]*" "" target "${line}")
+        set(bad "")
+        if(target MATCHES "^\"app/panels/([^\"]+)\\.h\"")
+            set(other ${CMAKE_MATCH_1})
+            if(NOT other STREQUAL stem AND NOT other STREQUAL "kit" AND NOT other STREQUAL "wallet_look")
+                set(bad "another panel")
+            endif()
+        elseif(target STREQUAL "\"app/form.h\"")
+            set(bad "the window")
+        endif()
+        if(bad)
+            file(RELATIVE_PATH where ${SOURCE_DIR} ${source})
+            list(APPEND violations "${where} includes ${bad}: ${target}")
+        endif()
     endforeach()
 endforeach()
 
