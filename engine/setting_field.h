@@ -55,8 +55,9 @@ public:
     // new exercise only when the text differs from the previous value (as recorded, not
     // trimmed); the minutes always do.
     //
-    // Enter leaves the field too, as the exercise it draws takes the focus: Leave right
-    // after Confirm changes nothing, and the window draws no second exercise then.
+    // Enter leaves the field too, as the exercise it draws takes the focus. Leave right
+    // after Confirm changes none of the field's state, but its NewExercise may be true
+    // (always for the minutes): the window ignores it there, as Enter draws one exercise.
     Outcome Leave(std::string_view shown);
 
     // Enter in the field: trimmed, a refused text restored as in Leave, then settled if
@@ -70,7 +71,8 @@ public:
     // START is shown).
     std::optional<std::int32_t> Value(std::string_view shown) const;
 
-    // The last accepted text: the value the field stands for while it is not being edited.
+    // The last accepted text: what the field stands for while the pupil is not changing
+    // it (the minutes of a series, for one).
     const std::string& Settled() const { return lastAccepted_; }
 
 private:

@@ -6,7 +6,7 @@
 #include <string_view>
 
 // The numeric settings fields hold their values as typed text. These helpers judge such
-// a text; the fields' rules live with the window.
+// a text; the fields' rules are SettingField's (setting_field.h).
 
 // The fewest and most addends an exercise can have: it has twelve lines.
 inline constexpr int MinAddends = 2;

@@ -15,7 +15,7 @@
 #include "app/form.h"
 #include "app/look.h"
 #include "engine/amount.h"
-#include "engine/settings.h"
+#include "engine/setting_field.h"
 #include "support/input_routes.h"
 #include "support/scripted_clock.h"
 
@@ -40,6 +40,7 @@
 #include <memory>
 #include <random>
 #include <string>
+#include <utility>
 #include <vector>
 
 #if defined(__SANITIZE_ADDRESS__)
@@ -488,15 +489,16 @@ QString BrokenInvariant(const TForm1& form) {
         }
     }
 
-    for (const EditBox* field : {ui.MaxArtikels, ui.MaxGetal, ui.TimerMinuten}) {
+    const std::pair<const EditBox*, SettingKind> fields[] = {
+        {ui.MaxArtikels, SettingKind::Addends},
+        {ui.MaxGetal, SettingKind::LargestAddend},
+        {ui.TimerMinuten, SettingKind::Minutes}};
+    for (const auto& [field, kind] : fields) {
         if (field->hasFocus()) {
             continue; // in the pupil's hands; judged when left
         }
-        const std::string text = field->text().toStdString();
-        const std::optional<std::int32_t> value = ReadInteger(text);
-        const bool inRange =
-            field != ui.MaxArtikels || (value && *value >= MinAddends && *value <= MaxAddends);
-        if (!value || TrimSettingText(text) != text || !inRange) {
+        // Accepts refuses blanks around a number, so a text left untrimmed fails here too.
+        if (!SettingField(kind, {}).Accepts(field->text().toStdString())) {
             return QStringLiteral("%1 holds \"%2\", which its rules refuse")
                 .arg(field->objectName(), field->text());
         }
