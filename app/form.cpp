@@ -104,6 +104,9 @@ void TForm1::BuildWindow() {
         }
     }
 
+    // Tab visits only the sum boxes, the change field and the "maximum 100" box.
+    exercise_->ChainTabAfter(ui_.Eenvoudig);
+
     HelpMap help;
     help.insert(this, QString());
     help.insert(Image4, Texts().Image4MouseMove);

@@ -579,6 +579,15 @@ void ExercisePanel::FocusChangeField() {
     Teruggave->setFocus(Qt::OtherFocusReason);
 }
 
+void ExercisePanel::ChainTabAfter(QWidget* previous) {
+    static const int order[] = {1, 2, 4, 3, 8, 7, 6, 5, 12, 11, 10, 9, 14, 13};
+    for (int k : order) {
+        QWidget::setTabOrder(previous, Tot[At(k)]);
+        previous = Tot[At(k)];
+    }
+    QWidget::setTabOrder(previous, Teruggave);
+}
+
 bool ExercisePanel::InAnswer(const QWidget* w) const {
     return w == Teruggave || std::find(Tot.begin(), Tot.end(), w) != Tot.end();
 }

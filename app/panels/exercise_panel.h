@@ -33,6 +33,9 @@ public:
     // Where the window puts the focus whenever it has a choice.
     void FocusUnitsBox();
     void FocusChangeField();
+    // Tab goes from `previous` through the sum boxes, in the pupil's order, to the change
+    // field.
+    void ChainTabAfter(QWidget* previous);
     // Whether the control is a sum box or the change field.
     bool InAnswer(const QWidget* w) const;
     // F2 (held), F3, F4, F7 and F8; F2's release. True when the key was the panel's.
