@@ -219,11 +219,13 @@ void TForm1::closeEvent(QCloseEvent* event) {
 
 // --------------------------------------------------------------- what the pupil asked for
 void TForm1::Draw() {
+    // The exercise comes last: a new one puts the focus in its sum row, after the other
+    // panels have hidden or closed whatever control held it.
+    series_->Draw(lesson_);
+    settings_->Draw(lesson_);
+    wallet_->Draw();
     points_->Draw(lesson_);
     exercise_->Draw();
-    settings_->Draw(lesson_);
-    series_->Draw(lesson_);
-    wallet_->Draw();
 }
 
 void TForm1::NewExercise(bool newSeries) {

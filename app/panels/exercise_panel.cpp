@@ -388,15 +388,15 @@ void ExercisePanel::Draw() {
     if (lesson_.ExerciseSerial() == 0) {
         return;
     }
+    // Once the time is up, nothing more counts; only a judged exercise may be scored.
+    const LessonPhase phase = lesson_.Phase();
+    Panel1->setEnabled(phase != LessonPhase::SeriesOver);
+    Kontroleer->setVisible(phase != LessonPhase::SeriesOver);
     if (lesson_.ExerciseSerial() != drawnSerial_) {
         drawnSerial_ = lesson_.ExerciseSerial();
         DrawExercise();
     }
-    const LessonPhase phase = lesson_.Phase();
-    // Only a judged exercise may be scored; once the time is up, nothing more counts.
     VolgendeOefening->setVisible(phase == LessonPhase::Judged);
-    Panel1->setEnabled(phase != LessonPhase::SeriesOver);
-    Kontroleer->setVisible(phase != LessonPhase::SeriesOver);
     if (lesson_.Receipt()) {
         const QString paid = Q(FormatPlain(lesson_.Exercise().Paid));
         if (Betaald->text() != paid) {
