@@ -16,7 +16,6 @@
 #include "engine/random.h"
 
 #include <QApplication>
-#include <QCheckBox>
 #include <QElapsedTimer>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -63,8 +62,8 @@ std::unique_ptr<TForm1> WindowWithWallet() {
     if (!QTest::qWaitForWindowActive(form.get())) {
         qFatal("the window did not become active");
     }
-    Control<QCheckBox>(form.get(), "Kasticket")->click();
-    Control<QCheckBox>(form.get(), "Geldbeugel")->click();
+    Click(Control(form.get(), "Kasticket"));
+    Click(Control(form.get(), "Geldbeugel"));
     // The pupil's hand moving from the wallet option to the purse: the window uses such a
     // pause to make the wallet's pictures ready.
     QTest::qWait(300);

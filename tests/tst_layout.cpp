@@ -600,9 +600,11 @@ void CheckFont(const QFont& font, const Look& look) {
 int InkPixels(QLabel* label, QSize size) {
     const QSize original = label->size();
     const QString text = label->text();
+    // not by events: a measurement. The label is drawn with and without its text, and at
+    // a size with room to spare, which no label of the window ever has; then it is put back.
     label->resize(size);
     auto draw = [&](const QString& t) {
-        label->setText(t);
+        label->setText(t); // not by events: drawn bare and written, see above
         QImage image(size, QImage::Format_ARGB32);
         image.fill(Qt::transparent);
         label->render(&image, QPoint(), QRegion(), QWidget::RenderFlags());
@@ -610,7 +612,7 @@ int InkPixels(QLabel* label, QSize size) {
     };
     const QImage bare = draw(QString());
     const QImage written = draw(text);
-    label->resize(original);
+    label->resize(original); // not by events: put back, see above
     int ink = 0;
     for (int y = 0; y < size.height(); ++y) {
         for (int x = 0; x < size.width(); ++x) {
@@ -904,10 +906,30 @@ void LayoutTest::selfSizingLabelsKeepTheirAnchor_data() {
 void LayoutTest::selfSizingLabelsKeepTheirAnchor() {
     QFETCH(QString, name);
     QFETCH(QString, text);
-    auto* label = qobject_cast<Caption*>(Find(name));
+    ShownForm f = ShowForm();
+    auto* label = qobject_cast<Caption*>(f.form->findChild<QWidget*>(name));
     QVERIFY(label);
     const QRect before = label->geometry();
-    label->SetCaption(text);
+    // So many exercises done, as the pupil does them: the exercise number counts on; the
+    // results of a timed series, all right, show as many points and exercises made.
+    const int count = text.toInt();
+    auto checkAndMoveOn = [&] {
+        PressKey(f.form.get(), Qt::Key_F2); // CONTROLEER
+        PressKey(f.form.get(), Qt::Key_F3); // VOLGENDE OEFENING
+    };
+    if (label == f->Reeksteller) {
+        for (int n = 1; n < count; ++n) {
+            checkAndMoveOn();
+        }
+    } else {
+        ScriptedClock* clock = StartTimedSeries(f);
+        for (int n = 0; n < count; ++n) {
+            TypeRightSum(f);
+            checkAndMoveOn();
+        }
+        clock->Now += std::chrono::minutes(2);
+        TickTimer(f);
+    }
     const QRect after = label->geometry();
     QCOMPARE(after.top(), before.top());
     QCOMPARE(after.height(), before.height());
@@ -960,12 +982,14 @@ void LayoutTest::textsFitTheirLabels() {
     auto* label = qobject_cast<QLabel*>(Find(name));
     QVERIFY(label);
     const QString original = label->text();
+    // not by events: the widest texts any state could show, several wider than any draw
+    // makes (a price of 123456789,12), each tried on its label and put back.
     label->setText(text);
     // Nothing of the text may be cut off: given ample room it covers no more pixels.
     const QSize room = label->wordWrap() ? QSize(0, 40) : QSize(40, 40);
     const int inside = InkPixels(label, label->size());
     const int roomy = InkPixels(label, label->size() + room);
-    label->setText(original);
+    label->setText(original); // not by events: put back, see above
     QVERIFY(inside > 0);
     QCOMPARE(inside, roomy);
 }
@@ -979,19 +1003,30 @@ void LayoutTest::tickedBoxesShowAClearMark_data() {
 
 void LayoutTest::tickedBoxesShowAClearMark() {
     QFETCH(QString, name);
-    auto* box = qobject_cast<QCheckBox*>(Find(name));
+    ShownForm f = ShowForm();
+    auto* box = qobject_cast<QCheckBox*>(f.form->findChild<QWidget*>(name));
     QVERIFY(box);
+    // Ticked by its key, so that no pointer rests on it. Geldbeugel and Eenvoudig show with
+    // the receipt only.
+    const std::pair<const QCheckBox*, Qt::Key> keys[] = {{f->Komma, Qt::Key_O},
+                                                         {f->Kasticket, Qt::Key_K},
+                                                         {f->Geldbeugel, Qt::Key_P},
+                                                         {f->Hulpjes, Qt::Key_H},
+                                                         {f->Eenvoudig, Qt::Key_M}};
+    if (box == f->Geldbeugel || box == f->Eenvoudig) {
+        PressKey(f.form.get(), Qt::Key_K, Qt::AltModifier);
+    }
     QStyleOptionButton option;
     option.initFrom(box);
     const QRect indicator =
         box->style()->subElementRect(QStyle::SE_CheckBoxIndicator, &option, box);
-    auto draw = [&](bool ticked) {
-        box->setChecked(ticked);
-        return box->grab(indicator).toImage();
-    };
-    const QImage empty = draw(false);
-    const QImage ticked = draw(true);
-    box->setChecked(false);
+    const QImage empty = box->grab(indicator).toImage();
+    for (const auto& [ticks, key] : keys) {
+        if (ticks == box) {
+            PressKey(f.form.get(), key, Qt::AltModifier);
+        }
+    }
+    const QImage ticked = box->grab(indicator).toImage();
     // The mark must stand out from the box it is drawn in.
     int contrast = 0;
     for (int y = 0; y < empty.height(); ++y) {

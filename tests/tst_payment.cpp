@@ -68,23 +68,28 @@ void NewReceipt(ShownForm& f, int lines, const QList<int>& draws) {
     QVERIFY(f.random->Empty());
 }
 
-// A receipt of two lines with the given total (12 or 600 euro, and 12,35 in decimal
-// mode), whose wallet the test then deals.
-void PrepareFor(ShownForm& f, Amount total) {
+// The draws of a receipt of two lines with the given total (12 or 600 euro, and 12,35 in
+// decimal mode).
+QList<int> ReceiptDraws(const ShownForm& f, Amount total) {
     const TForm1* form = f.form.get();
     // In decimal mode a line draws whether it has a fraction; 9 says it has none.
     const QList<int> whole = f->Komma->isChecked() ? QList<int>{9} : QList<int>{};
-    QList<int> draws;
     if (total == 123500) { // 2 x 5 euro + 0,35, and 2 x 1 euro
-        draws = Line(form, "Douchegel", 2) + QList<int>{0, 0, 35} + Line(form, "Chips", 2) + whole;
-    } else if (total == Whole(12)) { // 5 x 2 euro and 2 x 1 euro
-        draws = Line(form, "Bloemkool", 5) + whole + Line(form, "Chips", 2) + whole;
-    } else if (total == Whole(600)) { // 485 and 115 euro
-        draws = Line(form, "Airconditioner", 1) + whole + Line(form, "Kinderstoel", 1) + whole;
-    } else {
-        QFAIL("no receipt for this total");
+        return Line(form, "Douchegel", 2) + QList<int>{0, 0, 35} + Line(form, "Chips", 2) + whole;
     }
-    NewReceipt(f, 2, draws);
+    if (total == Whole(12)) { // 5 x 2 euro and 2 x 1 euro
+        return Line(form, "Bloemkool", 5) + whole + Line(form, "Chips", 2) + whole;
+    }
+    if (total == Whole(600)) { // 485 and 115 euro
+        return Line(form, "Airconditioner", 1) + whole + Line(form, "Kinderstoel", 1) + whole;
+    }
+    qFatal("no receipt for this total");
+}
+
+// A receipt of two lines with the given total (see ReceiptDraws), whose wallet the test
+// then deals.
+void PrepareFor(ShownForm& f, Amount total) {
+    NewReceipt(f, 2, ReceiptDraws(f, total));
     QCOMPARE(f.lesson().Exercise().Total, total);
 }
 
@@ -145,7 +150,11 @@ constexpr int Stack1Cent = 14;
 void PaymentTest::eachExercisePreparesItsOwnWallet() {
     ShownForm f = ShowForm();
     UseWallet(f, true);
-    f->Geldteller->setText(QStringLiteral("3"));
+    // The running amount left from paying the exercise before: 2 euro.
+    PrepareFor(f, 123500);
+    OpenWallet(f, Deal1235);
+    TakeTop(f, Stack2Euro);
+    ClickThroughWindow(f.form.get(), f->PortemonneeSluiten);
     // 2 x 5 euro + 0,35, and 2 x 1 euro without decimals: 12,35.
     NewReceipt(f, 2,
                Line(f.form.get(), "Douchegel", 2) + QList<int>{0, 0, 35} +
@@ -231,8 +240,9 @@ void PaymentTest::clickedPiecesArePaid() {
     QCOMPARE(f->Geldteller->text(), QStringLiteral("10,01"));
     QCOMPARE(ShownStacks(f.form.get())[Stack2Euro], 5);
     QCOMPARE(ShownStacks(f.form.get())[Stack1Cent], 0);
-    // A piece taken out is no longer in the wallet: nothing counts it again.
-    emit f->Pieces[Stack1Cent][1]->clicked();
+    // A piece taken out is no longer in the wallet: a click where it stood counts nothing
+    // again.
+    ClickThroughWindow(f.form.get(), f->Pieces[Stack1Cent][1]);
     QCOMPARE(f->Geldteller->text(), QStringLiteral("10,01"));
 
     ClickThroughWindow(f.form.get(), f->PortemonneeSluiten);
@@ -329,7 +339,7 @@ void PaymentTest::openWalletCatchesEveryClick() {
     ShownForm f = ShowForm();
     UseWallet(f, false);
     PrepareFor(f, Whole(12));
-    f->VolgendeOefening->show(); // as after a check
+    ClickThroughWindow(f.form.get(), f->Kontroleer); // a check shows VOLGENDE OEFENING
     OpenWallet(f, QList<int>(14, 0));
 
     QWidget* covered = f.form->findChild<QWidget*>(control);
@@ -356,16 +366,17 @@ void PaymentTest::keysDoNotReachTheCoveredWindow() {
     ShownForm f = ShowForm();
     UseWallet(f, false);
     PrepareFor(f, Whole(12));
-    // A new exercise leaves the focus in the sum row. RESET is shown as during a timed
-    // series.
+    // RESET is shown during a timed series. START draws the same receipt again, and a new
+    // exercise leaves the focus in the sum row.
+    StartTimedSeries(f, ReceiptDraws(f, Whole(12)));
     QCOMPARE(QApplication::focusWidget(), f->Tot[1]);
-    f->OKKnop1->show();
     QSignalSpy resets(f->OKKnop1, &QPushButton::clicked);
     QStringList before;
     for (int k = 1; k <= 14; ++k) {
         before << f->Tot[k]->text();
     }
-    f->Teruggave->setText(QStringLiteral("5"));
+    ClickThroughWindow(f.form.get(), f->Teruggave);
+    TypeKeys(f.form.get(), QStringLiteral("5"));
 
     OpenWallet(f, QList<int>(14, 0));
     QCOMPARE(QApplication::focusWidget(), f->Portemonnee);

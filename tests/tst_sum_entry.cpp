@@ -1,8 +1,8 @@
 // Typing the sum into the boxes of the real window: what each box accepts, where the
 // focus goes, the colour of wrong characters and the carry label.
 //
-// The helps, decimal and maximum settings are made by ticking and showing by hand and
-// drawing a new exercise (support/answer_setup.h).
+// The helps, decimal and maximum settings are made on the settings bar, as a pupil makes
+// them, before the wanted exercise is drawn (support/answer_setup.h).
 
 #include "app/panels/exercise_panel.h"
 #include "support/answer_setup.h"
@@ -116,7 +116,10 @@ void SumEntryTest::arrowsAndBackspaceOnEmptyBoxes() {
     QFETCH(int, key);
     QFETCH(int, to);
     ShownForm f = FormWithSum(sum);
-    f->Tot[from]->setFocus();
+    // From the units box, where a new exercise leaves the focus, walk there with Left.
+    for (int n = 1; n < from; ++n) {
+        PressKey(f.form.get(), Qt::Key_Left);
+    }
     const QString before = SumRow(f);
     PressKey(f.form.get(), Qt::Key(key));
     QCOMPARE(FocusedBox(f), to);
@@ -139,7 +142,7 @@ void SumEntryTest::backspaceClearsAFilledBoxAndStaysThere() {
     QCOMPARE(FocusedBox(f), 3);
 
     // The caret before the digit, where a mouse click can leave it: still cleared.
-    f->Tot[1]->setFocus();
+    ClickThroughWindow(f.form.get(), f->Tot[1]);
     PressKey(f.form.get(), Qt::Key_Home);
     QCOMPARE(f->Tot[1]->cursorPosition(), 0);
     QVERIFY(!f->Tot[1]->hasSelectedText());
@@ -169,17 +172,19 @@ void SumEntryTest::helpsColourWrongCharactersAndShowTheCarry() {
     QCOMPARE(colour(3), look::Black);
 
     // Corrected, the colour follows the new text; a rejected text in Tot1 stays, red.
-    f->Tot[1]->setFocus();
+    // Right walks back to the units box, which selects its text.
+    PressKey(f.form.get(), Qt::Key_Right);
+    PressKey(f.form.get(), Qt::Key_Right);
     TypeKeys(f.form.get(), QStringLiteral("5"));
     QCOMPARE(colour(1), look::Black);
-    f->Tot[1]->setFocus();
+    PressKey(f.form.get(), Qt::Key_Right);
     TypeKeys(f.form.get(), QStringLiteral("x"));
     QCOMPARE(f->Tot[1]->text(), QStringLiteral("x"));
     QCOMPARE(colour(1), look::Red);
     QCOMPARE(f->Hulpje->text(), QString());
 
     // The leftmost box wraps to Tot1 and empties the label.
-    f->Tot[2]->setFocus();
+    PressKey(f.form.get(), Qt::Key_Left);
     QCOMPARE(f->Hulpje->text(), QStringLiteral("1"));
     PressKey(f.form.get(), Qt::Key_Left);
     PressKey(f.form.get(), Qt::Key_Left);
@@ -223,6 +228,9 @@ void SumEntryTest::carryLabel() {
 
 void SumEntryTest::carryLabelUntouchedWithoutHelps() {
     ShownForm f = FormWithSum(Sum125);
+    // not by events: without the helps the label is always empty (turning them off draws
+    // a new exercise, which empties it), so only a text put there by hand shows whether
+    // anything writes it or moves it while they are off.
     f->Hulpje->setText(QStringLiteral("7"));
     const QPoint place = f->Hulpje->pos();
     PressKey(f.form.get(), Qt::Key_Left);
@@ -240,7 +248,8 @@ void SumEntryTest::carryLabelUntouchedWithoutHelps() {
 void SumEntryTest::clearButtonStartsAfresh() {
     ShownForm f = FormWithSum(Sum125);
     TypeKeys(f.form.get(), QStringLiteral("521"));
-    look::SetFieldColor(f->Tot[2], look::Red);
+    // CONTROLEER held down by its key colours the row; the mouse clears it meanwhile.
+    QTest::keyPress(f.form->windowHandle(), Qt::Key_F2);
     ClickThroughWindow(f.form.get(), f->Wis1);
     QCOMPARE(SumRow(f), QStringLiteral("||0"));
     QCOMPARE(FocusedBox(f), 1);
@@ -248,6 +257,7 @@ void SumEntryTest::clearButtonStartsAfresh() {
     QCOMPARE(f->Tot[2]->palette().color(QPalette::Base), look::White);
     TypeKeys(f.form.get(), QStringLiteral("5"));
     QCOMPARE(SumRow(f), QStringLiteral("||5"));
+    QTest::keyRelease(f.form->windowHandle(), Qt::Key_F2);
 }
 
 void SumEntryTest::carryLabelLeft_data() {

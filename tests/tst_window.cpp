@@ -111,7 +111,7 @@ void WindowTest::escapeAndEnterPressTheirButtonOnlyWhileShown() {
     int resets = 0;
     connect(f->OKKnop1, &QPushButton::clicked, [&] { ++resets; });
     QLineEdit* box = f->Tot[1];
-    box->setFocus();
+    ClickThroughWindow(f.form.get(), box);
 
     // Hidden: Escape reaches the box like any key.
     bool escapeReachedBox = false;
@@ -131,20 +131,21 @@ void WindowTest::escapeAndEnterPressTheirButtonOnlyWhileShown() {
     QCOMPARE(resets, 0);
     QVERIFY(escapeReachedBox);
 
-    // Shown: Escape presses RESET and goes no further.
+    // Shown, during a timed series: Escape presses RESET and goes no further. START's new
+    // exercise leaves the focus in the box.
     escapeReachedBox = false;
-    f->OKKnop1->show();
+    StartTimedSeries(f);
     PressKey(f.form.get(), Qt::Key_Escape);
     QCOMPARE(resets, 1);
     QVERIFY(!escapeReachedBox);
-    f->OKKnop1->hide();
+    // RESET ended the series and hid itself.
     PressKey(f.form.get(), Qt::Key_Escape);
     QCOMPARE(resets, 1);
 
     // Enter in an edit field presses the information panel's OK while it is shown.
     ClickThroughWindow(f.form.get(), f->Image1);
     QVERIFY(f->Info->isVisible());
-    f->Tot[1]->setFocus();
+    ClickThroughWindow(f.form.get(), f->Tot[1]);
     PressKey(f.form.get(), Qt::Key_Return);
     QVERIFY(!f->Info->isVisible());
 }
@@ -152,7 +153,7 @@ void WindowTest::escapeAndEnterPressTheirButtonOnlyWhileShown() {
 void WindowTest::tabVisitsOnlyTheAnswerFields() {
     // 5 + 5 = 10: boxes Tot1 and Tot2 visible.
     ShownForm f = ShowForm({4, 4, 0});
-    f->Tot[1]->setFocus();
+    ClickThroughWindow(f.form.get(), f->Tot[1]);
     QCOMPARE(QApplication::focusWidget(), f->Tot[1]);
     PressKey(f.form.get(), Qt::Key_Tab);
     QCOMPARE(QApplication::focusWidget(), f->Tot[2]);
@@ -160,10 +161,10 @@ void WindowTest::tabVisitsOnlyTheAnswerFields() {
     PressKey(f.form.get(), Qt::Key_Tab);
     QCOMPARE(QApplication::focusWidget(), f->Tot[1]);
 
-    // In receipt layout the change field and the "maximum 100" box join the chain.
-    f->Teruggave->show();
-    f->Eenvoudig->show();
-    f->Tot[2]->setFocus();
+    // In receipt layout the change field and the "maximum 100" box join the chain. Right
+    // in the units box, where the new receipt leaves the focus, goes to the leftmost box.
+    ClickThroughWindow(f.form.get(), f->Kasticket);
+    PressKey(f.form.get(), Qt::Key_Right);
     PressKey(f.form.get(), Qt::Key_Tab);
     QCOMPARE(QApplication::focusWidget(), f->Teruggave);
     PressKey(f.form.get(), Qt::Key_Tab);

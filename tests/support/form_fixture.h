@@ -5,9 +5,11 @@
 
 #include "app/form.h"
 #include "app/look.h"
+#include "support/scripted_clock.h"
 #include "support/scripted_random.h"
 
 #include <QApplication>
+#include <QList>
 #include <QTest>
 #include <QTimerEvent>
 
@@ -113,4 +115,26 @@ inline void TickTimer(const ShownForm& f) {
         QTimerEvent tick(timer->timerId());
         QCoreApplication::sendEvent(timer, &tick);
     }
+}
+
+// Starts a timed series as the pupil does by keys, so the pointer stays where it is: into
+// the minutes (Alt+T), the minutes typed and confirmed with Enter, then START (F5), whose
+// new exercise takes `draws`. The series runs on a scripted clock that stands still until
+// the test moves it on; the clock is returned.
+inline ScriptedClock* StartTimedSeries(const ShownForm& f, const QList<int>& draws = {},
+                                       const QString& minutes = QStringLiteral("1")) {
+    auto clock = std::make_unique<ScriptedClock>();
+    ScriptedClock* time = clock.get();
+    f.form->SetSeriesClock(std::move(clock));
+    PressKey(f.form.get(), Qt::Key_T, Qt::AltModifier);
+    TypeKeys(f.form.get(), minutes);
+    PressKey(f.form.get(), Qt::Key_Return);
+    for (int d : draws) {
+        f.random->Push(d);
+    }
+    PressKey(f.form.get(), Qt::Key_F5);
+    if (!f.lesson().SeriesRunning()) {
+        qFatal("the timed series did not start");
+    }
+    return time;
 }
