@@ -135,6 +135,13 @@ void TForm1::Connect() {
     // Every key on its way to a widget of the window, before the widget sees it.
     qApp->installEventFilter(new EventFilter(this, [this](QObject* watched, QEvent* event) {
         const QEvent::Type t = event->type();
+        // Whether the pupil's last press, anywhere, was a key or a mouse button (a key a
+        // shortcut takes reaches no widget, but its ShortcutOverride does).
+        if (t == QEvent::MouseButtonPress || t == QEvent::MouseButtonDblClick) {
+            NoteInput(false);
+        } else if (t == QEvent::KeyPress || t == QEvent::ShortcutOverride) {
+            NoteInput(true);
+        }
         if (t != QEvent::KeyPress && t != QEvent::KeyRelease && t != QEvent::ShortcutOverride) {
             return false;
         }

@@ -90,6 +90,8 @@ private slots:
     void startButtonFollowsMinutes();
     void secondClickNeverLeavesAnUnusableText_data();
     void secondClickNeverLeavesAnUnusableText();
+    void doubleClickIsOneClick_data();
+    void doubleClickIsOneClick();
     void enteringAFieldHidesNextExercise_data();
     void enteringAFieldHidesNextExercise();
 
@@ -460,6 +462,40 @@ void SettingsTest::secondClickNeverLeavesAnUnusableText() {
     f.random->Push({0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0});
     ClickThroughWindow(f.form.get(), f->Hulpjes);
     VerifyOneConsistentExercise(f);
+}
+
+void SettingsTest::doubleClickIsOneClick_data() {
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("same"); // the value the field holds, typed again
+    QTest::newRow("addends") << "MaxArtikels"
+                             << "2";
+    QTest::newRow("maximum") << "MaxGetal"
+                             << "100";
+}
+
+// The second click of a double click is no second click into the field: the value it
+// held is still the one to compare with, so typing it again changes nothing.
+void SettingsTest::doubleClickIsOneClick() {
+    QFETCH(QString, field);
+    QFETCH(QString, same);
+
+    ShownForm f = ShowForm({56, 67, 0});
+    SeriesInProgress(f);
+    EditBox* box = Field(f, field);
+    const QString first = f->Prijs[12]->text();
+    const int before = Draws(f);
+    // Press, release, press, double click, release, as Qt delivers a double click.
+    QTest::mouseDClick(f.form->windowHandle(), Qt::LeftButton, {},
+                       CentreInWindow(f.form.get(), box));
+    QCOMPARE(QApplication::focusWidget(), box);
+    QCOMPARE(box->text(), QString());
+    TypeKeys(f.form.get(), same);
+    LeaveByClick(f);
+
+    QCOMPARE(box->text(), same);
+    QCOMPARE(Draws(f), before);
+    QCOMPARE(f->Prijs[12]->text(), first);
+    VerifySeriesGoesOn(f);
 }
 
 void SettingsTest::enteringAFieldHidesNextExercise_data() {

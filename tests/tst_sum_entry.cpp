@@ -63,6 +63,8 @@ void SumEntryTest::typing_data() {
         << int(Sum12_50) << QStringLiteral("05.21") << QStringLiteral("1|2|,|5|0") << 5;
     QTest::newRow("letter in Tot1 stays")
         << int(Sum125) << QStringLiteral("a") << QStringLiteral("||a") << 1;
+    QTest::newRow("a digit after a letter in Tot1 joins it")
+        << int(Sum125) << QStringLiteral("x5") << QStringLiteral("||x5") << 1;
     QTest::newRow("letter in Tot2 removed")
         << int(Sum125) << QStringLiteral("5x") << QStringLiteral("||5") << 2;
     QTest::newRow("sign in Tot3 removed")
@@ -258,6 +260,12 @@ void SumEntryTest::clearButtonStartsAfresh() {
     TypeKeys(f.form.get(), QStringLiteral("5"));
     QCOMPARE(SumRow(f), QStringLiteral("||5"));
     QTest::keyRelease(f.form->windowHandle(), Qt::Key_F2);
+
+    // Only the "0" is replaced: a refused letter stays, and the digit after it joins it.
+    ClickThroughWindow(f.form.get(), f->Wis1);
+    TypeKeys(f.form.get(), QStringLiteral("x5"));
+    QCOMPARE(SumRow(f), QStringLiteral("||x5"));
+    QCOMPARE(FocusedBox(f), 1);
 }
 
 void SumEntryTest::carryLabelLeft_data() {

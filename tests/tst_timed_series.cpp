@@ -77,6 +77,8 @@ private slots:
     void unreadableFinalCheckShowsNoResults();
     void resetRestoresTheWindow_data();
     void resetRestoresTheWindow();
+    void resetIsFramedOnlyAfterAKey_data();
+    void resetIsFramedOnlyAfterAKey();
     void runsOnTheSeriesClockAlone_data();
     void runsOnTheSeriesClockAlone();
     void settingsLockedButStopWorks_data();
@@ -286,6 +288,56 @@ void TimedSeriesTest::resetRestoresTheWindow() {
     QVERIFY(!s->Panel3->isVisible());
     QVERIFY(!s->KlokVenster->isVisible());
     QVERIFY(s->Kontroleer->isVisible());
+}
+
+void TimedSeriesTest::resetIsFramedOnlyAfterAKey_data() {
+    // What the pupil does after entering the minutes: a key, a text typed, or a click.
+    QTest::addColumn<QStringList>("steps");
+    QTest::addColumn<bool>("framed");
+
+    // Qt frames the focus once the keyboard has moved it (Tab); before that, as after the
+    // mouse, the window looks as it did.
+    QTest::newRow("START clicked, after a Tab") << QStringList{"Tab", "START"} << false;
+    QTest::newRow("START by F5, after a Tab") << QStringList{"Tab", "F5"} << true;
+    QTest::newRow("digits typed before the end") << QStringList{"Tab", "START", "5"} << true;
+    QTest::newRow("keys, no Tab") << QStringList{"F5", "5"} << false;
+    QTest::newRow("CONTROLEER clicked after the keys")
+        << QStringList{"Tab", "F5", "5", "CONTROLEER"} << false;
+}
+
+// The results give RESET the focus, where Space and Escape press it. Its focus frame shows
+// only where the last input was a key: to the pupil at the mouse, RESET looks as before.
+void TimedSeriesTest::resetIsFramedOnlyAfterAKey() {
+    QFETCH(QStringList, steps);
+    QFETCH(bool, framed);
+
+    SeriesForm s = ShowWithClock();
+    EnterMinutes(s.form(), QStringLiteral("1"));
+    for (const QString& step : steps) {
+        if (step == QLatin1String("Tab")) {
+            PressKey(s.form(), Qt::Key_Tab);
+        } else if (step == QLatin1String("F5")) {
+            PressKey(s.form(), Qt::Key_F5);
+        } else if (step == QLatin1String("START")) {
+            ClickThroughWindow(s.form(), s->Startknop);
+        } else if (step == QLatin1String("CONTROLEER")) {
+            ClickThroughWindow(s.form(), s->Kontroleer);
+        } else {
+            TypeKeys(s.form(), step);
+        }
+    }
+    QVERIFY(s.f.lesson().SeriesRunning());
+    QVERIFY(!s->OKKnop1->hasFocus());
+    const QImage unfocused = s->OKKnop1->grab().toImage();
+
+    s.Tick(milliseconds(60002));
+    QVERIFY(s->Panel3->isVisible());
+    QCOMPARE(QApplication::focusWidget(), s->OKKnop1);
+    QCOMPARE(s->OKKnop1->grab().toImage() != unfocused, framed);
+
+    PressKey(s.form(), Qt::Key_Space);
+    QVERIFY(!s->OKKnop1->isVisible());
+    QVERIFY(!s->Panel3->isVisible());
 }
 
 void TimedSeriesTest::runsOnTheSeriesClockAlone_data() {

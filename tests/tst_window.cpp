@@ -14,6 +14,8 @@ private slots:
     void startState();
     void infoPanelLeavesTheExerciseAlone();
     void infoPanelGivesTheFocusBack();
+    void infoPanelLeavesAFieldItsLeavingRule_data();
+    void infoPanelLeavesAFieldItsLeavingRule();
     void escapeAndEnterPressTheirButtonOnlyWhileShown();
     void tabVisitsOnlyTheAnswerFields();
     void stopPictureEndsTheEventLoop();
@@ -104,6 +106,50 @@ void WindowTest::infoPanelGivesTheFocusBack() {
     QCOMPARE(f->Tot[1]->text(), QStringLiteral("5"));
     QCOMPARE(f->Tot[2]->text(), QStringLiteral("2"));
     QCOMPARE(QApplication::focusWidget(), f->Tot[3]);
+}
+
+void WindowTest::infoPanelLeavesAFieldItsLeavingRule_data() {
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("kept");
+    QTest::addColumn<bool>("byKey"); // F9 opens and closes the panel
+
+    QTest::newRow("a new count draws an exercise") << "3"
+                                                   << "3" << false;
+    QTest::newRow("the same count") << "2"
+                                    << "2" << false;
+    QTest::newRow("a refused count") << "13"
+                                     << "2" << false;
+    QTest::newRow("a new count, panel by F9") << "3"
+                                              << "3" << true;
+}
+
+// OK takes the focus from the settings field that was being typed in, and the field's
+// leaving rule judges it. The focus stays where that rule leaves it, in the sum row, and
+// is not given back to the field that has been judged.
+void WindowTest::infoPanelLeavesAFieldItsLeavingRule() {
+    QFETCH(QString, typed);
+    QFETCH(QString, kept);
+    QFETCH(bool, byKey);
+
+    ShownForm f = ShowForm({56, 67, 0});
+    ClickThroughWindow(f.form.get(), f->MaxArtikels);
+    TypeKeys(f.form.get(), typed);
+    const auto panel = [&](QWidget* control) {
+        if (byKey) {
+            PressKey(f.form.get(), Qt::Key_F9);
+        } else {
+            ClickThroughWindow(f.form.get(), control);
+        }
+    };
+    panel(f->Image1);
+    QVERIFY(f->Info->isVisible());
+    panel(f->OKKnop);
+    QVERIFY(!f->Info->isVisible());
+    QCOMPARE(f->MaxArtikels->text(), kept);
+
+    TypeKeys(f.form.get(), QStringLiteral("5"));
+    QCOMPARE(f->MaxArtikels->text(), kept);
+    QCOMPARE(f->Tot[1]->text(), QStringLiteral("5"));
 }
 
 void WindowTest::escapeAndEnterPressTheirButtonOnlyWhileShown() {

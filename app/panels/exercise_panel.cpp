@@ -542,7 +542,14 @@ void ExercisePanel::Tot1Change(int n) {
     }
     if (rejected) {
         if (n == 1) {
-            FocusUnitsBox();
+            // The units box keeps a refused text as it stands, and the focus: the next
+            // character joins the text instead of replacing it. Only a focus that has gone
+            // elsewhere (Backspace moves it on before emptying the box) comes back.
+            if (Tot[1]->hasFocus()) {
+                Hulpje->clear();
+            } else {
+                FocusUnitsBox();
+            }
         } else {
             box->clear();
             if (Shown(box)) {

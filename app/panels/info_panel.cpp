@@ -173,6 +173,12 @@ void InfoPanel::OKKnopClick() {
             back = nullptr;
         }
     }
+    // The same holds for the settings field the panel was opened from, once it has been
+    // left (the press on OK takes the focus): its rules have judged it, and the focus
+    // stays where they left it, or goes where the window puts it when OK hides.
+    if (isField_ && isField_(back) && typedIn != back) {
+        back = nullptr;
+    }
     if (back && back != OKKnop && Acts(back)) {
         back->setFocus(Qt::PopupFocusReason);
     }

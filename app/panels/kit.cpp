@@ -164,6 +164,18 @@ void PressByShortcut(QAbstractButton* button) {
     }
 }
 
+namespace {
+bool lastInputByKey = false;
+} // namespace
+
+bool LastInputByKey() {
+    return lastInputByKey;
+}
+
+void NoteInput(bool byKey) {
+    lastInputByKey = byKey;
+}
+
 bool PlainKey(const QKeyEvent* event) {
     return !event->isAutoRepeat() && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
 }

@@ -73,6 +73,11 @@ void ClickAsMouse(QAbstractButton* button);
 // the key means nothing else, or from the button itself.
 void PressByShortcut(QAbstractButton* button);
 
+// Whether the pupil's last press, anywhere, was a key rather than a mouse button. The
+// window notes every press (NoteInput) before any control sees it.
+bool LastInputByKey();
+void NoteInput(bool byKey);
+
 // A key without modifiers other than the keypad's, and not one held down.
 bool PlainKey(const QKeyEvent* event);
 

@@ -157,6 +157,12 @@ void SeriesPanel::AnnounceResults() {
                 Texts().ResultsSaid.arg(Q(results.Points), Q(results.Made), Q(results.Percentage)));
     }
     if (Acts(OKKnop1)) {
+        // The focus frame shows, as after a focus moved by the keyboard, only when the
+        // last input was a key: to the pupil at the mouse, RESET looks as it did. (Qt
+        // keeps a window's keyboard-focus mark once Tab has set it, mouse or not.)
+        if (!LastInputByKey()) {
+            OKKnop1->window()->setAttribute(Qt::WA_KeyboardFocusChange, false);
+        }
         OKKnop1->setFocus(Qt::OtherFocusReason);
     }
 }
