@@ -1,5 +1,5 @@
-#include "app/desktop.h"
 #include "app/accessibility.h"
+#include "app/desktop.h"
 #include "app/form.h"
 #include "app/look.h"
 
