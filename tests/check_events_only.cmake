@@ -6,7 +6,7 @@ cmake_minimum_required(VERSION 3.25)
 # line of every place in tests/ and bench/ that sets the state of a control directly.
 #
 # A control is
-#   - a member of Controls (app/controls.h) reached by its name, however the test holds
+#   - a member of Controls (app/controls.h, one group per panel) reached by its name, however the test holds
 #     the window: f->Tot[1], s->OKKnop1, form->Ui().Komma, ui.MaxArtikels, ui_.Help;
 #   - a widget found among the window's children by findChild;
 #   - a variable set to a control; a loop variable running over controls (f->Pieces,
@@ -62,7 +62,8 @@ set(types QWidget QLineEdit QAbstractButton QFrame)
 set(member "^ +([A-Za-z_:<>, *0-9]+[ *>])(${id})( = [^${SEMI}]*|{})?${SEMI}$")
 set(inside FALSE)
 foreach(line IN LISTS header)
-    if(line MATCHES "^struct Controls ")
+    # Every struct of the header holds controls: one per panel, and Controls over them.
+    if(line MATCHES "^struct ${id}")
         set(inside TRUE)
     elseif(inside AND line MATCHES "^}")
         set(inside FALSE)

@@ -333,24 +333,7 @@ void ExercisePanel::NameControls() {
 }
 
 void ExercisePanel::Expose(Controls& ui) const {
-    ui.Panel1 = Panel1;
-    ui.VolgendeOefening = VolgendeOefening;
-    ui.Kontroleer = Kontroleer;
-    ui.Aantal = Aantal;
-    ui.Artikel = Artikel;
-    ui.Prijs = Prijs;
-    ui.lblBetaald = lblBetaald;
-    ui.Betaald = Betaald;
-    ui.lblTotaal = lblTotaal;
-    ui.lblTeruggave = lblTeruggave;
-    ui.Label11 = Label11;
-    ui.Hulpje = Hulpje;
-    ui.Wis1 = Wis1;
-    ui.Wis2 = Wis2;
-    ui.Geld = Geld;
-    ui.Panel4 = Panel4;
-    ui.Tot = Tot;
-    ui.Teruggave = Teruggave;
+    static_cast<ExerciseControls&>(ui) = *this;
 }
 
 void ExercisePanel::ListHelp(HelpMap& help) const {
@@ -717,31 +700,20 @@ bool ExercisePanel::Key(const QKeyEvent* event) {
     if (!PlainKey(event)) {
         return false;
     }
-    auto click = [](QAbstractButton* button) {
-        if (Reachable(button)) {
-            ClickAsMouse(button);
-        }
-        return true;
-    };
     switch (event->key()) {
     case Qt::Key_F2:
         if (!checkKeyHeld_ && Reachable(Kontroleer)) {
             CheckKeyDown();
         }
         return true;
-    case Qt::Key_F3:
-        return click(VolgendeOefening);
     case Qt::Key_F4:
         if (Reachable(Geld)) {
             Geld->Press();
         }
         return true;
-    case Qt::Key_F7:
-        return click(Wis1);
-    case Qt::Key_F8:
-        return click(Wis2);
     default:
-        return false;
+        return ClickByKey(event,
+                          {{Qt::Key_F3, VolgendeOefening}, {Qt::Key_F7, Wis1}, {Qt::Key_F8, Wis2}});
     }
 }
 

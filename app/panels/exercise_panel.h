@@ -13,7 +13,7 @@ class QKeyEvent;
 // right to left with the carry above it, the paid amount and the change, the purse,
 // CONTROLEER and VOLGENDE OEFENING. The sum row and the change field keep what the
 // pupil typed; everything else is drawn from the lesson.
-class ExercisePanel : public QObject {
+class ExercisePanel : public QObject, private ExerciseControls {
     Q_OBJECT
 public:
     ExercisePanel(QWidget* window, const Lesson& lesson);
@@ -83,23 +83,5 @@ private:
     Amount columnWidth_ = 0;
     bool checkKeyHeld_ = false; // CONTROLEER is held down by its key
 
-    BevelPanel* Panel1 = nullptr;
-    QPushButton* VolgendeOefening = nullptr;
-    MouseButton* Kontroleer = nullptr;
-    std::array<QLabel*, 13> Aantal{};
-    std::array<QLabel*, 13> Artikel{};
-    std::array<QLabel*, 13> Prijs{};
-    QLabel* lblBetaald = nullptr;
-    QLabel* Betaald = nullptr;
-    QLabel* lblTotaal = nullptr;
-    QLabel* lblTeruggave = nullptr;
-    QLabel* Label11 = nullptr;
-    QLabel* Hulpje = nullptr;
-    QToolButton* Wis1 = nullptr;
-    QToolButton* Wis2 = nullptr;
-    Picture* Geld = nullptr;
-    BevelPanel* Panel4 = nullptr;
-    std::array<EditBox*, 15> Tot{};
-    EditBox* Teruggave = nullptr;
     Announcer* announcer_ = nullptr;
 };

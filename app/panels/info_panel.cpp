@@ -112,15 +112,7 @@ InfoPanel::InfoPanel(QWidget* window) : QObject(window), window_(window) {
 }
 
 void InfoPanel::Expose(Controls& ui) const {
-    ui.Info = Info;
-    ui.Label42 = Label42;
-    ui.Label43 = Label43;
-    ui.Label44 = Label44;
-    ui.Label45 = Label45;
-    ui.Label46 = Label46;
-    ui.Image2 = Image2;
-    ui.OKKnop = OKKnop;
-    ui.Help = Help;
+    static_cast<InfoControls&>(ui) = *this;
 }
 
 bool InfoPanel::eventFilter(QObject* watched, QEvent* event) {
@@ -213,13 +205,7 @@ bool InfoPanel::Key(const QKeyEvent* event) {
         HelpForFocus();
         return true;
     }
-    if (PlainKey(event) && event->key() == Qt::Key_F9 && Info->isVisible()) {
-        if (Reachable(OKKnop)) {
-            ClickAsMouse(OKKnop);
-        }
-        return true;
-    }
-    return false;
+    return Info->isVisible() && ClickByKey(event, {{Qt::Key_F9, OKKnop}});
 }
 
 void InfoPanel::HelpForFocus() {

@@ -16,7 +16,7 @@ class QTextEdit;
 // by the picture in the settings bar and closed by its OK, and the help box under the
 // exercise, which explains the control under the pointer or, on F1, the one with the
 // focus.
-class InfoPanel : public QObject {
+class InfoPanel : public QObject, private InfoControls {
     Q_OBJECT
 public:
     explicit InfoPanel(QWidget* window);
@@ -43,15 +43,6 @@ private:
     void ShowHelp(const QString& text);
 
     QWidget* window_ = nullptr;
-    BevelPanel* Info = nullptr;
-    QLabel* Label42 = nullptr;
-    QLabel* Label43 = nullptr;
-    QLabel* Label44 = nullptr;
-    QLabel* Label45 = nullptr;
-    QLabel* Label46 = nullptr;
-    Picture* Image2 = nullptr;
-    QPushButton* OKKnop = nullptr;
-    QTextEdit* Help = nullptr;
     QShortcut* enter_ = nullptr; // presses OK while the panel is shown
     kit::HelpMap help_;
     std::function<bool(const QWidget*)> isField_;

@@ -164,6 +164,21 @@ void PressByShortcut(QAbstractButton* button) {
     }
 }
 
+bool ClickByKey(const QKeyEvent* event, std::initializer_list<KeyButton> keys) {
+    if (!PlainKey(event)) {
+        return false;
+    }
+    for (const KeyButton& k : keys) {
+        if (k.key == event->key()) {
+            if (Reachable(k.button)) {
+                ClickAsMouse(k.button);
+            }
+            return true;
+        }
+    }
+    return false;
+}
+
 namespace {
 bool lastInputByKey = false;
 } // namespace

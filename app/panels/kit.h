@@ -78,6 +78,15 @@ void PressByShortcut(QAbstractButton* button);
 bool LastInputByKey();
 void NoteInput(bool byKey);
 
+// A function key that clicks a button as the mouse would, where a click could reach it.
+struct KeyButton {
+    int key;
+    QAbstractButton* button;
+};
+// True when the event is one of the keys (plain, not held down); its button is clicked
+// if reachable.
+bool ClickByKey(const QKeyEvent* event, std::initializer_list<KeyButton> keys);
+
 // A key without modifiers other than the keypad's, and not one held down.
 bool PlainKey(const QKeyEvent* event);
 

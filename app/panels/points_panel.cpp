@@ -76,14 +76,7 @@ PointsPanel::PointsPanel(QWidget* window) : QObject(window) {
 }
 
 void PointsPanel::Expose(Controls& ui) const {
-    ui.Label36 = Label36;
-    ui.Reeksteller = Reeksteller;
-    ui.Panel2 = Panel2;
-    ui.Label41 = Label41;
-    ui.Label6 = Label6;
-    ui.Label14 = Label14;
-    ui.Label8 = Label8;
-    ui.Label40 = Label40;
+    static_cast<PointsControls&>(ui) = *this;
 }
 
 void PointsPanel::ListHelp(HelpMap& help) const {

@@ -8,7 +8,7 @@
 
 // The exercise number above the exercise and the panel of points beside it: the points
 // reached in the series and the most it could have reached.
-class PointsPanel : public QObject {
+class PointsPanel : public QObject, private PointsControls {
     Q_OBJECT
 public:
     explicit PointsPanel(QWidget* window);
@@ -17,12 +17,4 @@ public:
     void Draw(const Lesson& lesson);
 
 private:
-    QLabel* Label36 = nullptr;
-    Caption* Reeksteller = nullptr;
-    BevelPanel* Panel2 = nullptr;
-    QLabel* Label41 = nullptr;
-    QLabel* Label6 = nullptr;
-    QLabel* Label14 = nullptr;
-    QLabel* Label8 = nullptr;
-    QLabel* Label40 = nullptr;
 };

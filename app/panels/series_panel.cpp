@@ -117,17 +117,7 @@ bool SeriesPanel::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void SeriesPanel::Expose(Controls& ui) const {
-    ui.KlokVenster = KlokVenster;
-    ui.Startknop = Startknop;
-    ui.OKKnop1 = OKKnop1;
-    ui.Panel3 = Panel3;
-    ui.Label47 = Label47;
-    ui.Label48 = Label48;
-    ui.Label50 = Label50;
-    ui.Label49 = Label49;
-    ui.Label51 = Label51;
-    ui.Label52 = Label52;
-    ui.Timer1 = Timer1;
+    static_cast<SeriesControls&>(ui) = *this;
 }
 
 void SeriesPanel::Draw(const Lesson& lesson) {
@@ -180,17 +170,5 @@ void SeriesPanel::StopTicking() {
 }
 
 bool SeriesPanel::Key(const QKeyEvent* event) {
-    if (!PlainKey(event)) {
-        return false;
-    }
-    QPushButton* button = event->key() == Qt::Key_F5   ? Startknop
-                          : event->key() == Qt::Key_F6 ? OKKnop1
-                                                       : nullptr;
-    if (button == nullptr) {
-        return false;
-    }
-    if (Reachable(button)) {
-        ClickAsMouse(button);
-    }
-    return true;
+    return ClickByKey(event, {{Qt::Key_F5, Startknop}, {Qt::Key_F6, OKKnop1}});
 }

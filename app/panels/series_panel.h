@@ -11,7 +11,7 @@ class QShortcut;
 
 // The timed series: START, the clock counting down, RESET, and the results that come up
 // when the time is up. Its timer looks at the lesson's clock once a second.
-class SeriesPanel : public QObject {
+class SeriesPanel : public QObject, private SeriesControls {
     Q_OBJECT
 public:
     explicit SeriesPanel(QWidget* window);
@@ -36,16 +36,5 @@ private:
     void AnnounceResults();
 
     const Lesson* lesson_ = nullptr; // the lesson last drawn
-    QLabel* KlokVenster = nullptr;
-    QPushButton* Startknop = nullptr;
-    QPushButton* OKKnop1 = nullptr;
-    BevelPanel* Panel3 = nullptr;
-    QLabel* Label47 = nullptr;
-    Caption* Label48 = nullptr;
-    QLabel* Label50 = nullptr;
-    Caption* Label49 = nullptr;
-    QLabel* Label51 = nullptr;
-    QLabel* Label52 = nullptr;
-    QTimer* Timer1 = nullptr;
-    QShortcut* escape_ = nullptr; // presses RESET while it is shown
+    QShortcut* escape_ = nullptr;    // presses RESET while it is shown
 };

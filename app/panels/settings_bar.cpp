@@ -124,10 +124,10 @@ void SettingsBar::Build(QWidget* window) {
     Label4 = MakeLabel(bar, "Label4", t.Minutes, {149, 64, 116, 16}, Font(kSans, 13, Bold), White);
     SetTip(Label4, t.MinutesTip);
 
-    addends_.box = MakeSettingField(bar, "MaxArtikels", QStringLiteral("2"), {270, 16, 27, 17}, 2);
-    SetTip(addends_.box, t.AddendsTip);
-    largest_.box = MakeSettingField(bar, "MaxGetal", QStringLiteral("100"), {269, 40, 58, 17}, 6);
-    SetTip(largest_.box, t.LargestTip);
+    MaxArtikels = MakeSettingField(bar, "MaxArtikels", QStringLiteral("2"), {270, 16, 27, 17}, 2);
+    SetTip(MaxArtikels, t.AddendsTip);
+    MaxGetal = MakeSettingField(bar, "MaxGetal", QStringLiteral("100"), {269, 40, 58, 17}, 6);
+    SetTip(MaxGetal, t.LargestTip);
     groep2 = MakePanel(bar, "groep2", {347, 8, 149, 80},
                        {Teal, Bevel::Raised, Bevel::None, 1, 0, false});
     groep2->setCursor(NoDropCursor());
@@ -137,14 +137,17 @@ void SettingsBar::Build(QWidget* window) {
     SetTip(Kasticket, t.ReceiptTip);
     Geldbeugel = MakeCheckBox(groep2, "Geldbeugel", t.Wallet, {7, 32, 124, 17});
     Geldbeugel->hide();
-    minutes_.box = MakeSettingField(bar, "TimerMinuten", QStringLiteral("0"), {269, 64, 58, 17}, 3);
-    SetTip(minutes_.box, t.MinutesTip);
+    TimerMinuten = MakeSettingField(bar, "TimerMinuten", QStringLiteral("0"), {269, 64, 58, 17}, 3);
+    SetTip(TimerMinuten, t.MinutesTip);
     Hulpjes = MakeCheckBox(bar, "Hulpjes", t.Helps, {551, 16, 85, 18});
     SetTip(Hulpjes, t.HelpsTip);
     Eenvoudig = MakeCheckBox(bar, "Eenvoudig", t.Max100, {512, 39, 124, 17});
     Eenvoudig->setFocusPolicy(Qt::StrongFocus);
     Eenvoudig->hide();
     FinishControls(Instellingen);
+    addends_.box = MaxArtikels;
+    largest_.box = MaxGetal;
+    minutes_.box = TimerMinuten;
 }
 
 void SettingsBar::NameControls() {
@@ -156,20 +159,7 @@ void SettingsBar::NameControls() {
 }
 
 void SettingsBar::Expose(Controls& ui) const {
-    ui.Instellingen = Instellingen;
-    ui.Label1 = Label1;
-    ui.lblMaxGetal = lblMaxGetal;
-    ui.Image1 = Image1;
-    ui.Label4 = Label4;
-    ui.MaxArtikels = addends_.box;
-    ui.MaxGetal = largest_.box;
-    ui.groep2 = groep2;
-    ui.TimerMinuten = minutes_.box;
-    ui.Hulpjes = Hulpjes;
-    ui.Eenvoudig = Eenvoudig;
-    ui.Komma = Komma;
-    ui.Kasticket = Kasticket;
-    ui.Geldbeugel = Geldbeugel;
+    static_cast<SettingsBarControls&>(ui) = *this;
 }
 
 void SettingsBar::ListHelp(HelpMap& help) const {

@@ -13,7 +13,7 @@ class QKeyEvent;
 // minutes of a timed series, the five marks of the kind of exercise, and the information
 // picture. It keeps the fields' rules and tells the window when the pupil's settings
 // ask for a new exercise.
-class SettingsBar : public QObject {
+class SettingsBar : public QObject, private SettingsBarControls {
     Q_OBJECT
 public:
     explicit SettingsBar(QWidget* window);
@@ -62,17 +62,6 @@ private:
     void RefuseUnenteredEdit(Field& field);
     void ClickControl(QWidget* control);
 
-    CaptionBox* Instellingen = nullptr;
-    QLabel* Label1 = nullptr;
-    QLabel* lblMaxGetal = nullptr;
-    Picture* Image1 = nullptr;
-    QLabel* Label4 = nullptr;
-    BevelPanel* groep2 = nullptr;
-    QCheckBox* Hulpjes = nullptr;
-    QCheckBox* Eenvoudig = nullptr;
-    QCheckBox* Komma = nullptr;
-    QCheckBox* Kasticket = nullptr;
-    QCheckBox* Geldbeugel = nullptr;
     Field addends_{nullptr, SettingField(SettingKind::Addends, "2"), {}};
     Field largest_{nullptr, SettingField(SettingKind::LargestAddend, "100"), {}};
     Field minutes_{nullptr, SettingField(SettingKind::Minutes, "0"), {}};

@@ -203,14 +203,7 @@ void WalletPanel::Build(QWidget* window) {
 }
 
 void WalletPanel::Expose(Controls& ui) const {
-    ui.Portemonnee = Portemonnee;
-    ui.Pieces = Pieces;
-    ui.PortemonneeSluiten = PortemonneeSluiten;
-    ui.PortemonneeReset = PortemonneeReset;
-    ui.GroupBox1 = GroupBox1;
-    ui.Label3 = Label3;
-    ui.GroupBox2 = GroupBox2;
-    ui.Geldteller = Geldteller;
+    static_cast<WalletControls&>(ui) = *this;
 }
 
 void WalletPanel::ListHelp(HelpMap& help) const {
@@ -312,19 +305,7 @@ bool WalletPanel::Key(const QKeyEvent* event) {
     if (HasFocus() && event->modifiers() == Qt::NoModifier && WalletKey(event->key())) {
         return true;
     }
-    if (!PlainKey(event)) {
-        return false;
-    }
-    QPushButton* button = event->key() == Qt::Key_F10   ? PortemonneeReset
-                          : event->key() == Qt::Key_F11 ? PortemonneeSluiten
-                                                        : nullptr;
-    if (button == nullptr) {
-        return false;
-    }
-    if (Reachable(button)) {
-        ClickAsMouse(button);
-    }
-    return true;
+    return ClickByKey(event, {{Qt::Key_F10, PortemonneeReset}, {Qt::Key_F11, PortemonneeSluiten}});
 }
 
 bool WalletPanel::WalletKey(int key) {

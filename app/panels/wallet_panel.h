@@ -11,7 +11,7 @@ class QKeyEvent;
 // The wallet the pupil pays from: stacks of banknotes and coins, the amount to pay, the
 // amount assembled, and its buttons OK and Nieuw. Which pieces show follows the lesson;
 // the arrow keys move among them.
-class WalletPanel : public QObject {
+class WalletPanel : public QObject, private WalletControls {
     Q_OBJECT
 public:
     WalletPanel(QWidget* window, const Lesson& lesson);
@@ -51,13 +51,4 @@ private:
     const Lesson& lesson_;
     bool payable_ = false; // the exercise on screen is paid from the wallet
     bool opened_ = false;  // the wallet was opened, and so dealt
-
-    CaptionBox* Portemonnee = nullptr;
-    std::array<std::array<Picture*, 11>, 15> Pieces{};
-    QPushButton* PortemonneeSluiten = nullptr;
-    QPushButton* PortemonneeReset = nullptr;
-    CaptionBox* GroupBox1 = nullptr;
-    QLabel* Label3 = nullptr;
-    CaptionBox* GroupBox2 = nullptr;
-    QLabel* Geldteller = nullptr;
 };
