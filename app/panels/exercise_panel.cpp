@@ -13,16 +13,8 @@ using namespace look;
 
 namespace {
 
-QString Q(const std::string& s) {
-    return QString::fromStdString(s);
-}
-
 bool Shown(const QWidget* w) {
     return !w->isHidden();
-}
-
-std::size_t At(int i) {
-    return static_cast<std::size_t>(i);
 }
 
 void SetTextColour(QLineEdit* box, const QColor& colour) {

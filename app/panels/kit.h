@@ -6,6 +6,8 @@
 #include <QCheckBox>
 #include <QHash>
 
+#include <string>
+
 class QKeyEvent;
 
 // What every panel builds its controls with: the window's three font faces and one maker
@@ -15,6 +17,14 @@ namespace kit {
 inline const char* const kSans = "MS Sans Serif";
 inline const char* const kArial = "Arial";
 inline const char* const kCourier = "Courier";
+
+// The lesson's texts on screen, and an index of the design's tables (counted from 1).
+inline QString Q(const std::string& s) {
+    return QString::fromStdString(s);
+}
+inline std::size_t At(int i) {
+    return static_cast<std::size_t>(i);
+}
 
 template <typename W> W* Named(W* w, const char* name) {
     w->setObjectName(QString::fromLatin1(name));

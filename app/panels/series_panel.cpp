@@ -31,10 +31,6 @@ const SeriesTexts& Texts() {
     return texts;
 }
 
-QString Q(const std::string& s) {
-    return QString::fromStdString(s);
-}
-
 } // namespace
 
 SeriesPanel::SeriesPanel(QWidget* window) : QObject(window) {

@@ -13,14 +13,6 @@ using namespace look;
 
 namespace {
 
-std::size_t At(int i) {
-    return static_cast<std::size_t>(i);
-}
-
-QString Q(const std::string& s) {
-    return QString::fromStdString(s);
-}
-
 QString Latin1(std::string_view s) {
     return QString::fromLatin1(s.data(), static_cast<qsizetype>(s.size()));
 }
