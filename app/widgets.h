@@ -104,6 +104,7 @@ class RaisedTextLabel : public QLabel {
     Q_OBJECT
 public:
     RaisedTextLabel(const QString& text, QWidget* parent, int raise);
+    int Raise() const { return raise_; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
