@@ -7,6 +7,7 @@
 #include "app/panels/series_panel.h"
 #include "app/panels/settings_bar.h"
 #include "app/panels/wallet_panel.h"
+#include "app/presets.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -74,7 +75,7 @@ void TForm1::BuildWindow() {
     FinishControls(Image4);
     series_ = new SeriesPanel(this);
     exercise_ = new ExercisePanel(this, lesson_);
-    settings_ = new SettingsBar(this);
+    settings_ = new SettingsBar(this, LoadPresets());
     info_ = new InfoPanel(this);
     wallet_ = new WalletPanel(this, lesson_);
 

@@ -38,6 +38,8 @@ struct BarTexts {
     QString Helps = SettingsBar::tr("Hulpjes :");
     QString HelpsTip = SettingsBar::tr("Rekenhulpjes zijn mogelijk.");
     QString Max100 = SettingsBar::tr("maximum 100 :");
+    // Added to the help of a setting the school has locked.
+    QString Locked = SettingsBar::tr("Deze instelling is door de school vastgelegd.");
     // For a screen reader.
     QString KindOfExercise = SettingsBar::tr("Soort oefening");
     // What the help box says of each control, word for word, spelling slips included
@@ -88,8 +90,10 @@ const BarTexts& Texts() {
 } // namespace
 
 // ---------------------------------------------------------------------------- building
-SettingsBar::SettingsBar(QWidget* window) : QObject(window) {
+SettingsBar::SettingsBar(QWidget* window, const Presets& presets)
+    : QObject(window), presets_(presets) {
     Build(window);
+    ApplyPresets();
     for (Field* field : {&addends_, &largest_, &minutes_}) {
         Connect(*field);
     }
@@ -150,6 +154,63 @@ void SettingsBar::Build(QWidget* window) {
     minutes_.box = TimerMinuten;
 }
 
+QWidget* SettingsBar::ControlOf(PresetKey key) const {
+    switch (key) {
+    case PresetKey::Aantal:
+        return MaxArtikels;
+    case PresetKey::MaxGetal:
+        return MaxGetal;
+    case PresetKey::TimerMinuten:
+        return TimerMinuten;
+    case PresetKey::Komma:
+        return Komma;
+    case PresetKey::Kasticket:
+        return Kasticket;
+    case PresetKey::Portemonnee:
+        return Geldbeugel;
+    case PresetKey::Hulpjes:
+        return Hulpjes;
+    case PresetKey::Maximum100:
+        return Eenvoudig;
+    }
+    return nullptr;
+}
+
+bool SettingsBar::IsLocked(const QWidget* control) const {
+    for (int k = 0; k < PresetKeyCount; ++k) {
+        if (presets_.Locked[At(k)] && ControlOf(static_cast<PresetKey>(k)) == control) {
+            return true;
+        }
+    }
+    return false;
+}
+
+void SettingsBar::ApplyPresets() {
+    // The window starts as if the pupil had set these: a field's text is its settled
+    // value, a box's mark is ticked without a click (the first exercise comes anyway).
+    for (Field* field : {&addends_, &largest_, &minutes_}) {
+        const PresetKey key = field == &addends_   ? PresetKey::Aantal
+                              : field == &largest_ ? PresetKey::MaxGetal
+                                                   : PresetKey::TimerMinuten;
+        if (const std::optional<std::string>& value = presets_.Value(key)) {
+            field->box->setText(Q(*value));
+            field->rules = SettingField(field->rules.Kind(), *value);
+        }
+    }
+    for (PresetKey key : {PresetKey::Komma, PresetKey::Kasticket, PresetKey::Portemonnee,
+                          PresetKey::Hulpjes, PresetKey::Maximum100}) {
+        if (const std::optional<bool> mark = presets_.Mark(key)) {
+            static_cast<QCheckBox*>(ControlOf(key))->setChecked(*mark);
+        }
+    }
+    // A locked setting takes no click, key, drop or paste, and no screen reader acts on it.
+    for (int k = 0; k < PresetKeyCount; ++k) {
+        if (presets_.Locked[At(k)]) {
+            ControlOf(static_cast<PresetKey>(k))->setEnabled(false);
+        }
+    }
+}
+
 void SettingsBar::NameControls() {
     SetName(groep2, Texts().KindOfExercise);
     // Each field is labelled by its caption (LABELLED_BY).
@@ -177,6 +238,25 @@ void SettingsBar::ListHelp(HelpMap& help) const {
     help.insert(Geldbeugel, Texts().GeldbeugelMouseMove);
     help.insert(Hulpjes, Texts().HulpjesMouseMove);
     help.insert(Image1, Texts().Image1MouseMove);
+    // A locked setting says so, beside its field and on its caption.
+    for (int k = 0; k < PresetKeyCount; ++k) {
+        if (!presets_.Locked[At(k)]) {
+            continue;
+        }
+        QWidget* control = ControlOf(static_cast<PresetKey>(k));
+        for (QWidget* w :
+             {control,
+              static_cast<QWidget*>(qobject_cast<QLabel*>(control == MaxArtikels    ? Label1
+                                                          : control == MaxGetal     ? lblMaxGetal
+                                                          : control == TimerMinuten ? Label4
+                                                                                    : nullptr))}) {
+            if (w != nullptr) {
+                const QString text = help.value(w);
+                help.insert(w, text.isEmpty() ? Texts().Locked
+                                              : text + QLatin1Char('\r') + Texts().Locked);
+            }
+        }
+    }
 }
 
 // ----------------------------------------------------------------------------- drawing
@@ -209,6 +289,10 @@ void SettingsBar::Draw(const Lesson& lesson) {
 }
 
 void SettingsBar::ClearMinutes() {
+    // The minutes the school has locked stay, series after series.
+    if (IsLocked(TimerMinuten)) {
+        return;
+    }
     minutes_.box->setText(QStringLiteral("0"));
     // What the program writes into a field is a settled value.
     minutes_.rules.Entered("0");
@@ -220,8 +304,14 @@ void SettingsBar::Connect(Field& field) {
     field.text = box->text();
     // Qt reports an edit by the pupil before the change that every assignment reports.
     connect(box, &QLineEdit::textEdited, this, [this, &field] { RefuseUnenteredEdit(field); });
-    connect(box, &QLineEdit::textChanged, this,
-            [&field](const QString& text) { field.text = text; });
+    connect(box, &QLineEdit::textChanged, this, [this, &field](const QString& text) {
+        // A screen reader sets a field's text without any key; a locked one keeps its value.
+        if (IsLocked(field.box) && text != Q(field.rules.Settled())) {
+            field.box->setText(Q(field.rules.Settled()));
+            return;
+        }
+        field.text = text;
+    });
     connect(box, &EditBox::clicked, this,
             [this, &field](bool secondOfDouble) { FieldClick(field, secondOfDouble); });
     connect(box, &EditBox::keyPress, this,

@@ -2,6 +2,7 @@
 
 #include "app/controls.h"
 #include "app/panels/kit.h"
+#include "engine/presets.h"
 #include "engine/setting_field.h"
 #include "lesson/lesson.h"
 
@@ -16,7 +17,9 @@ class QKeyEvent;
 class SettingsBar : public QObject, private SettingsBarControls {
     Q_OBJECT
 public:
-    explicit SettingsBar(QWidget* window);
+    // The bar starts from the school's presets: their values as if the pupil had set them,
+    // their locked settings greyed out for good.
+    SettingsBar(QWidget* window, const Presets& presets);
 
     void Expose(Controls& ui) const;
     void ListHelp(kit::HelpMap& help) const;
@@ -51,6 +54,9 @@ private:
         QString text; // the box's text before the change now under way
     };
     void Build(QWidget* window);
+    void ApplyPresets();
+    QWidget* ControlOf(PresetKey key) const;
+    bool IsLocked(const QWidget* control) const;
     void Connect(Field& field);
     void NameControls();
     Field& FieldOf(const EditBox* box);
@@ -66,4 +72,5 @@ private:
     Field largest_{nullptr, SettingField(SettingKind::LargestAddend, "100"), {}};
     Field minutes_{nullptr, SettingField(SettingKind::Minutes, "0"), {}};
     const Field* confirming_ = nullptr; // set while Enter makes its new exercise
+    Presets presets_;
 };

@@ -1,0 +1,152 @@
+#include "app/presets.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QHash>
+#include <QSettings>
+
+#include <cstdio>
+
+namespace {
+
+// A preset file is a dozen lines; anything far larger is not one.
+constexpr qint64 kLargestFile = 64 * 1024;
+
+const QString kSettingsGroup = QStringLiteral("Instellingen");
+const QString kLocksGroup = QStringLiteral("Vergrendeld");
+
+void ToStandardError(const QString& line) {
+    std::fprintf(stderr, "%s\n", line.toLocal8Bit().constData());
+}
+
+// The keys the file gives more than once in a group; QSettings would keep one of them
+// silently. Read from the raw lines: a group header, then "key=value" lines.
+QHash<QString, int> KeyCounts(const QByteArray& text) {
+    QHash<QString, int> counts;
+    QString group;
+    for (const QByteArray& raw : text.split('\n')) {
+        const QString line = QString::fromUtf8(raw).trimmed();
+        if (line.isEmpty() || line.startsWith(QLatin1Char(';')) ||
+            line.startsWith(QLatin1Char('#'))) {
+            continue;
+        }
+        if (line.startsWith(QLatin1Char('[')) && line.endsWith(QLatin1Char(']'))) {
+            group = line.mid(1, line.size() - 2).trimmed();
+            continue;
+        }
+        const qsizetype equals = line.indexOf(QLatin1Char('='));
+        if (equals > 0) {
+            ++counts[group + QLatin1Char('/') + line.left(equals).trimmed()];
+        }
+    }
+    return counts;
+}
+
+} // namespace
+
+QString PresetFilePath() {
+    QString dirs = qEnvironmentVariable("XDG_CONFIG_DIRS");
+    if (dirs.isEmpty()) {
+        dirs = QStringLiteral("/etc/xdg");
+    }
+    for (const QString& dir : dirs.split(QLatin1Char(':'), Qt::SkipEmptyParts)) {
+        const QString path = QDir(dir).filePath(QStringLiteral("quorvel/quorvel.conf"));
+        if (QFileInfo::exists(path)) {
+            return path;
+        }
+    }
+    return QString();
+}
+
+Presets LoadPresets(const std::function<void(const QString&)>& complain) {
+    const auto say = [&complain](const QString& line) {
+        if (complain) {
+            complain(line);
+        } else {
+            ToStandardError(line);
+        }
+    };
+    Presets presets;
+    const QString path = PresetFilePath();
+    if (path.isEmpty()) {
+        return presets;
+    }
+    const auto refuseFile = [&](const char* why) {
+        say(QStringLiteral("quorvel: %1: %2; de standaardwaarden gelden")
+                .arg(path, QString::fromUtf8(why)));
+        return presets;
+    };
+    const QFileInfo info(path);
+    // A folder, a pipe or a device is no file to read: a pipe would keep the program
+    // waiting before its window ever showed.
+    if (!info.isFile()) {
+        return refuseFile(info.isDir() ? "is een map, geen bestand" : "is geen gewoon bestand");
+    }
+    if (info.size() > kLargestFile) {
+        return refuseFile("is groter dan 64 KiB");
+    }
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        return refuseFile("kan niet gelezen worden");
+    }
+    const QByteArray text = file.read(kLargestFile + 1);
+    if (text.size() > kLargestFile) {
+        return refuseFile("is groter dan 64 KiB");
+    }
+    if (text.contains('\0')) {
+        return refuseFile("is geen tekstbestand");
+    }
+    const QHash<QString, int> counts = KeyCounts(text);
+
+    const QSettings settings(path, QSettings::IniFormat);
+    if (settings.status() != QSettings::NoError) {
+        return refuseFile("is geen geldig INI-bestand");
+    }
+    const auto refuse = [&](const QString& key, const QString& why) {
+        say(QStringLiteral("quorvel: %1: %2: %3; de standaardwaarde geldt").arg(path, key, why));
+    };
+    for (const QString& name : settings.allKeys()) {
+        const qsizetype slash = name.indexOf(QLatin1Char('/'));
+        const QString group = slash < 0 ? QString() : name.left(slash);
+        const QString keyName = slash < 0 ? name : name.mid(slash + 1);
+        if (group != kSettingsGroup && group != kLocksGroup) {
+            refuse(name, QStringLiteral("onbekende groep"));
+            continue;
+        }
+        const std::optional<PresetKey> key = PresetKeyNamed(keyName.toStdString());
+        if (!key) {
+            refuse(name, QStringLiteral("onbekende sleutel"));
+            continue;
+        }
+        if (counts.value(name) > 1) {
+            refuse(name, QStringLiteral("staat er meer dan eens"));
+            continue;
+        }
+        // A value with a comma reads as a list; no setting takes one.
+        const QVariant value = settings.value(name);
+        if (value.typeId() != QMetaType::QString) {
+            refuse(name, QStringLiteral("is geen enkele waarde"));
+            continue;
+        }
+        const std::string text = value.toString().toStdString();
+        const auto index = static_cast<std::size_t>(*key);
+        if (group == kLocksGroup) {
+            const std::optional<bool> locked = ReadPresetFlag(text);
+            if (!locked) {
+                refuse(name, QStringLiteral("niet true of false"));
+                continue;
+            }
+            presets.Locked[index] = *locked;
+            continue;
+        }
+        const std::string why = RefusedSetting(*key, text);
+        if (!why.empty()) {
+            refuse(name, QStringLiteral("\"%1\" is %2")
+                             .arg(QString::fromStdString(text), QString::fromStdString(why)));
+            continue;
+        }
+        presets.Values[index] = PresetText(*key, text);
+    }
+    return presets;
+}

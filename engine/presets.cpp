@@ -1,0 +1,84 @@
+#include "engine/presets.h"
+
+#include "engine/setting_field.h"
+#include "engine/settings.h"
+
+#include <algorithm>
+#include <cctype>
+
+namespace {
+
+constexpr std::array<std::string_view, PresetKeyCount> kNames{
+    "Aantal",    "MaxGetal",    "TimerMinuten", "Komma",
+    "Kasticket", "Portemonnee", "Hulpjes",      "Maximum100"};
+
+std::string Lower(std::string_view text) {
+    std::string lower(text);
+    std::transform(lower.begin(), lower.end(), lower.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return lower;
+}
+
+} // namespace
+
+std::string_view PresetKeyName(PresetKey key) {
+    return kNames[static_cast<std::size_t>(key)];
+}
+
+std::optional<PresetKey> PresetKeyNamed(std::string_view name) {
+    for (std::size_t i = 0; i < kNames.size(); ++i) {
+        if (kNames[i] == name) {
+            return static_cast<PresetKey>(i);
+        }
+    }
+    return std::nullopt;
+}
+
+bool IsPresetField(PresetKey key) {
+    return key == PresetKey::Aantal || key == PresetKey::MaxGetal || key == PresetKey::TimerMinuten;
+}
+
+std::optional<bool> ReadPresetFlag(std::string_view text) {
+    const std::string lower = Lower(TrimSettingText(text));
+    if (lower == "true") {
+        return true;
+    }
+    if (lower == "false") {
+        return false;
+    }
+    return std::nullopt;
+}
+
+std::optional<bool> Presets::Mark(PresetKey key) const {
+    const std::optional<std::string>& value = Value(key);
+    return value ? ReadPresetFlag(*value) : std::nullopt;
+}
+
+std::string RefusedSetting(PresetKey key, std::string_view text) {
+    if (!IsPresetField(key)) {
+        return ReadPresetFlag(text) ? std::string() : "niet true of false";
+    }
+    // The fields' lengths: what a pupil can type into each.
+    const std::string trimmed = TrimSettingText(text);
+    switch (key) {
+    case PresetKey::Aantal:
+        return trimmed.size() <= 2 && SettingField(SettingKind::Addends, {}).Accepts(trimmed)
+                   ? std::string()
+                   : "geen aantal van 2 tot 12";
+    case PresetKey::MaxGetal:
+        return trimmed.size() <= 6 && SettingField(SettingKind::LargestAddend, {}).Accepts(trimmed)
+                   ? std::string()
+                   : "geen geheel getal van hoogstens 6 tekens";
+    default:
+        return trimmed.size() <= 3 && SettingField(SettingKind::Minutes, {}).Accepts(trimmed)
+                   ? std::string()
+                   : "geen geheel getal van hoogstens 3 tekens";
+    }
+}
+
+std::string PresetText(PresetKey key, std::string_view text) {
+    if (IsPresetField(key)) {
+        return TrimSettingText(text);
+    }
+    return *ReadPresetFlag(text) ? "true" : "false";
+}

@@ -1,0 +1,333 @@
+// A school's preset file: the window starts from its values, keeps its locked settings
+// whatever the pupil or a screen reader does, and shrugs off a file that is bad in any way.
+
+#include "app/accessibility.h"
+#include "app/presets.h"
+#include "support/form_fixture.h"
+#include "support/input_routes.h"
+#include "support/scripted_clock.h"
+
+#include <QAccessible>
+#include <QAccessibleEditableTextInterface>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+using std::chrono::milliseconds;
+
+namespace {
+
+// A private XDG_CONFIG_DIRS holding quorvel/quorvel.conf with the given bytes; the
+// variable points back at the tests' empty folder when it ends.
+class PresetFolder {
+public:
+    explicit PresetFolder(const QByteArray& contents) {
+        previous_ = qgetenv("XDG_CONFIG_DIRS");
+        QDir(dir_.path()).mkpath(QStringLiteral("quorvel"));
+        QFile file(Path());
+        if (!file.open(QIODevice::WriteOnly) || file.write(contents) != contents.size()) {
+            qFatal("cannot write %s", qPrintable(Path()));
+        }
+        file.close();
+        // A second folder after the first: only the first file found counts.
+        qputenv("XDG_CONFIG_DIRS", (dir_.path() + QStringLiteral(":/nonexistent")).toUtf8());
+    }
+    ~PresetFolder() { qputenv("XDG_CONFIG_DIRS", previous_); }
+    QString Path() const { return dir_.filePath(QStringLiteral("quorvel/quorvel.conf")); }
+
+private:
+    QTemporaryDir dir_;
+    QByteArray previous_;
+};
+
+QStringList Complaints() {
+    QStringList lines;
+    LoadPresets([&lines](const QString& line) { lines << line; });
+    return lines;
+}
+
+QAccessibleInterface* Accessible(QObject* o) {
+    return QAccessible::queryAccessibleInterface(o);
+}
+
+} // namespace
+
+class PresetsTest : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void appliedAtStart_data();
+    void appliedAtStart();
+    void lockedSettingsRefuseEveryRoute();
+    void lockedSettingsSayWhy();
+    void badFiles_data();
+    void badFiles();
+    void onlyTheFirstFileCounts();
+};
+
+void PresetsTest::initTestCase() {
+    InstallAccessibility();
+}
+
+void PresetsTest::appliedAtStart_data() {
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<QStringList>("fields"); // MaxArtikels, MaxGetal, TimerMinuten
+    QTest::addColumn<QString>("marks");      // Komma, Kasticket, Portemonnee, Hulpjes, Maximum100
+
+    QTest::newRow("three addends up to 1000")
+        << QByteArray("[Instellingen]\nAantal=3            ; MaxArtikels\nMaxGetal=1000\n")
+        << QStringList{"3", "1000", "0"} << "00000";
+    QTest::newRow("the largest values the fields take")
+        << QByteArray("[Instellingen]\nAantal=12\nMaxGetal=999999\nTimerMinuten=999\n")
+        << QStringList{"12", "999999", "999"} << "00000";
+    QTest::newRow("the smallest") << QByteArray(
+                                         "[Instellingen]\nAantal=2\nMaxGetal=1\nTimerMinuten=0\n")
+                                  << QStringList{"2", "1", "0"} << "00000";
+    QTest::newRow("a timed series of two minutes") << QByteArray("[Instellingen]\nTimerMinuten=2\n")
+                                                   << QStringList{"2", "100", "2"} << "00000";
+    QTest::newRow("receipt paid from the wallet, decimals, helps")
+        << QByteArray("[Instellingen]\nAantal=4\nKomma=true\nKasticket=true\nPortemonnee=true\n"
+                      "Hulpjes=true\n")
+        << QStringList{"4", "100", "0"} << "11110";
+    QTest::newRow("receipt up to 100")
+        << QByteArray("[Instellingen]\nKasticket=TRUE\nMaximum100=true\n")
+        << QStringList{"2", "100", "0"} << "01001";
+    QTest::newRow("a bad value beside good ones")
+        << QByteArray("[Instellingen]\nAantal=13\nMaxGetal=50\nKomma=maybe\nHulpjes=true\n")
+        << QStringList{"2", "50", "0"} << "00010";
+}
+
+void PresetsTest::appliedAtStart() {
+    QFETCH(QByteArray, file);
+    QFETCH(QStringList, fields);
+    QFETCH(QString, marks);
+    PresetFolder folder(file);
+    ShownForm f = ShowForm();
+
+    // The settings bar as if the pupil had set it.
+    QCOMPARE(f->MaxArtikels->text(), fields[0]);
+    QCOMPARE(f->MaxGetal->text(), fields[1]);
+    QCOMPARE(f->TimerMinuten->text(), fields[2]);
+    const QCheckBox* boxes[] = {f->Komma, f->Kasticket, f->Geldbeugel, f->Hulpjes, f->Eenvoudig};
+    for (int i = 0; i < 5; ++i) {
+        QCOMPARE(boxes[i]->isChecked(), marks[i] == QLatin1Char('1'));
+        QVERIFY(boxes[i]->isEnabled());
+    }
+    const bool receipt = marks[1] == QLatin1Char('1');
+    QCOMPARE(f->Geldbeugel->isVisible(), receipt);
+    QCOMPARE(f->MaxGetal->isVisible(), !receipt);
+    QCOMPARE(f->Eenvoudig->isVisible(), receipt && marks[0] == QLatin1Char('0'));
+    QCOMPARE(f->Geld->isVisible(), receipt && marks[2] == QLatin1Char('1'));
+    QCOMPARE(f->Hulpje->isVisible(), marks[3] == QLatin1Char('1'));
+    QCOMPARE(f->Startknop->isVisible(), fields[2].toInt() > 0);
+
+    // The first exercise is drawn from them, and the series starts at 1.
+    const LessonSettings& s = f.lesson().Settings();
+    QCOMPARE(s.Addends.N, fields[0].toInt());
+    QCOMPARE(s.Addends.MaxValue, fields[1].toInt());
+    QCOMPARE(s.Addends.Decimal, marks[0] == QLatin1Char('1'));
+    QCOMPARE(s.Addends.Receipt, receipt);
+    QCOMPARE(s.PayFromWallet, marks[2] == QLatin1Char('1'));
+    QCOMPARE(f.lesson().FirstLineInUse(), 13 - fields[0].toInt());
+    if (!receipt) {
+        for (int r = f.lesson().FirstLineInUse(); r <= 12; ++r) {
+            QVERIFY(f.lesson().Exercise().Lines[static_cast<std::size_t>(r)].LineAmount <=
+                    Whole(fields[1].toInt() + 1));
+        }
+    }
+    QCOMPARE(f->Reeksteller->text(), QStringLiteral("1"));
+    QCOMPARE(f->Label6->text(), QStringLiteral("0"));
+    QCOMPARE(QApplication::focusWidget(), f->Tot[1]);
+}
+
+void PresetsTest::lockedSettingsRefuseEveryRoute() {
+    PresetFolder folder("[Instellingen]\nAantal=3\nTimerMinuten=2\nKasticket=true\n"
+                        "[Vergrendeld]\nAantal=true\nTimerMinuten=true\nKasticket=true\n"
+                        "Komma=true\n");
+    ShownForm f = ShowForm();
+    TForm1* form = f.form.get();
+    auto unchanged = [&] {
+        QCOMPARE(f->MaxArtikels->text(), QStringLiteral("3"));
+        QCOMPARE(f->TimerMinuten->text(), QStringLiteral("2"));
+        QVERIFY(f->Kasticket->isChecked());
+        QVERIFY(!f->Komma->isChecked());
+        QCOMPARE(f.lesson().Settings().Addends.N, 3);
+        QVERIFY(f.lesson().Receipt());
+        QVERIFY(!f.lesson().Settings().Addends.Decimal);
+    };
+    for (QWidget* w :
+         std::initializer_list<QWidget*>{f->MaxArtikels, f->TimerMinuten, f->Kasticket, f->Komma}) {
+        QVERIFY(!w->isEnabled());
+        QVERIFY(w->isVisible());
+    }
+    unchanged();
+
+    // The mouse, the Alt letters and typing after them.
+    for (QWidget* w :
+         std::initializer_list<QWidget*>{f->MaxArtikels, f->TimerMinuten, f->Kasticket, f->Komma}) {
+        ClickThroughWindow(form, w);
+    }
+    for (Qt::Key key : {Qt::Key_A, Qt::Key_T, Qt::Key_K, Qt::Key_O}) {
+        PressKey(form, key, Qt::AltModifier);
+        TypeKeys(form, QStringLiteral("7"));
+        PressKey(form, Qt::Key_Return);
+    }
+    unchanged();
+    // A drop and a paste.
+    QVERIFY(!DropText(form, CentreInWindow(form, f->MaxArtikels), QStringLiteral("9")));
+    QVERIFY(
+        !PickFromContextMenu(form, CentreInWindow(form, f->TimerMinuten), QStringLiteral("Paste")));
+    unchanged();
+    // A screen reader's actions: a field's text set or typed into, a box toggled.
+    Accessible(f->MaxArtikels)->setText(QAccessible::Value, QStringLiteral("9"));
+    Accessible(f->TimerMinuten)->editableTextInterface()->insertText(0, QStringLiteral("1"));
+    for (QCheckBox* box : {f->Kasticket, f->Komma}) {
+        QAccessibleActionInterface* actions = Accessible(box)->actionInterface();
+        actions->doAction(QAccessibleActionInterface::toggleAction());
+    }
+    Accessible(f->MaxArtikels)
+        ->actionInterface()
+        ->doAction(QAccessibleActionInterface::setFocusAction());
+    QVERIFY(!f->MaxArtikels->hasFocus());
+    unchanged();
+
+    // A timed series of the locked two minutes, run out, and RESET: the presets stay.
+    auto clock = std::make_unique<ScriptedClock>();
+    ScriptedClock* time = clock.get();
+    form->SetSeriesClock(std::move(clock));
+    QVERIFY(f->Startknop->isVisible());
+    ClickThroughWindow(form, f->Startknop);
+    QVERIFY(f.lesson().SeriesRunning());
+    time->Now += milliseconds(120002);
+    TickTimer(f);
+    QVERIFY(f->Panel3->isVisible());
+    unchanged();
+    ClickThroughWindow(form, f->OKKnop1);
+    QVERIFY(f->Panel3->isHidden());
+    unchanged();
+    QVERIFY(!f->MaxArtikels->isEnabled());
+    QVERIFY(f->Instellingen->isEnabled());
+    QVERIFY(f->Startknop->isVisible());
+}
+
+void PresetsTest::lockedSettingsSayWhy() {
+    PresetFolder folder("[Vergrendeld]\nAantal=true\nMaximum100=true\n");
+    ShownForm f = ShowForm();
+    const QString locked = QStringLiteral("Deze instelling is door de school vastgelegd.");
+    // The field and its caption say so after their own text; a box without a text of its
+    // own says only that.
+    QVERIFY(f->MaxArtikels->accessibleDescription().endsWith(QLatin1Char('\n') + locked));
+    QVERIFY(f->Label1->accessibleDescription().endsWith(QLatin1Char('\n') + locked));
+    QCOMPARE(f->Eenvoudig->accessibleDescription(), locked);
+    QVERIFY(!f->MaxGetal->accessibleDescription().contains(locked));
+    // The pointer over the greyed field shows it in the help box.
+    QTest::mouseMove(f.form->windowHandle(), CentreInWindow(f.form.get(), f->MaxArtikels));
+    QCOMPARE(f->Help->toPlainText(), f->MaxArtikels->accessibleDescription());
+}
+
+void PresetsTest::badFiles_data() {
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<QStringList>("complaints"); // what each line names, in order
+    QTest::addColumn<QString>("kept");           // a good value kept: MaxGetal
+
+    QByteArray garbage;
+    for (int i = 0; i < 4096; ++i) {
+        garbage.append(char((i * 7919) % 256));
+    }
+    QTest::newRow("garbage bytes") << garbage << QStringList{"is geen tekstbestand"} << "";
+    QTest::newRow("10 MB") << QByteArray(10 * 1024 * 1024, 'a')
+                           << QStringList{"is groter dan 64 KiB"} << "";
+    const QByteArray good = "[Instellingen]\nMaxGetal=500\n";
+    QTest::newRow("Aantal=13") << good + "Aantal=13\n"
+                               << QStringList{"Instellingen/Aantal", "geen aantal van 2 tot 12"}
+                               << "500";
+    QTest::newRow("Aantal=drie") << good + "Aantal=drie\n"
+                                 << QStringList{"Instellingen/Aantal", "\"drie\""} << "500";
+    QTest::newRow("Aantal too long to type") << good + "Aantal=003\n"
+                                             << QStringList{"Instellingen/Aantal"} << "500";
+    QTest::newRow("Komma=maybe") << good + "Komma=maybe\n"
+                                 << QStringList{"Instellingen/Komma", "niet true of false"}
+                                 << "500";
+    QTest::newRow("a list") << good + "Aantal=3,4\n"
+                            << QStringList{"Instellingen/Aantal", "geen enkele waarde"} << "500";
+    QTest::newRow("unknown key") << good + "Kleur=rood\n"
+                                 << QStringList{"Instellingen/Kleur", "onbekende sleutel"} << "500";
+    QTest::newRow("unknown group") << good + "[Extra]\nAantal=3\n"
+                                   << QStringList{"Extra/Aantal", "onbekende groep"} << "500";
+    QTest::newRow("duplicate keys") << good + "Aantal=3\nAantal=4\n"
+                                    << QStringList{"Instellingen/Aantal", "meer dan eens"} << "500";
+    QTest::newRow("a lock not true or false")
+        << good + "[Vergrendeld]\nAantal=ja\n"
+        << QStringList{"Vergrendeld/Aantal", "niet true of false"} << "500";
+}
+
+void PresetsTest::badFiles() {
+    QFETCH(QByteArray, file);
+    QFETCH(QStringList, complaints);
+    QFETCH(QString, kept);
+    PresetFolder folder(file);
+    const QStringList lines = Complaints();
+    QCOMPARE(lines.size(), 1);
+    QVERIFY2(lines[0].startsWith(QStringLiteral("quorvel: ") + folder.Path() + QLatin1Char(':')),
+             qPrintable(lines[0]));
+    for (const QString& part : complaints) {
+        QVERIFY2(lines[0].contains(part), qPrintable(lines[0]));
+    }
+    const Presets presets = LoadPresets([](const QString&) {});
+    QCOMPARE(presets.Value(PresetKey::Aantal).has_value(), false);
+    QCOMPARE(QString::fromStdString(presets.Value(PresetKey::MaxGetal).value_or("")), kept);
+    QVERIFY(!presets.IsLocked(PresetKey::Aantal));
+
+    // The window starts all the same, from the defaults and what was good.
+    ShownForm f = ShowForm();
+    QCOMPARE(f->MaxArtikels->text(), QStringLiteral("2"));
+    QCOMPARE(f->MaxGetal->text(), kept.isEmpty() ? QStringLiteral("100") : kept);
+    QVERIFY(f->MaxArtikels->isEnabled());
+    QCOMPARE(f.lesson().ExerciseNumber(), 1);
+}
+
+void PresetsTest::onlyTheFirstFileCounts() {
+    // A folder where the file should be, and files that are no plain files: each is told
+    // and the window keeps its defaults; a pipe must not keep it waiting.
+    QTemporaryDir first;
+    QTemporaryDir second;
+    QDir(first.path()).mkpath(QStringLiteral("quorvel/quorvel.conf"));
+    QDir(second.path()).mkpath(QStringLiteral("quorvel"));
+    QFile other(second.filePath(QStringLiteral("quorvel/quorvel.conf")));
+    QVERIFY(other.open(QIODevice::WriteOnly));
+    other.write("[Instellingen]\nAantal=5\n");
+    other.close();
+    const QByteArray previous = qgetenv("XDG_CONFIG_DIRS");
+    qputenv("XDG_CONFIG_DIRS", (first.path() + QLatin1Char(':') + second.path()).toUtf8());
+    QStringList lines = Complaints();
+    QCOMPARE(lines.size(), 1);
+    QVERIFY2(lines[0].contains(QStringLiteral("is een map")), qPrintable(lines[0]));
+
+    // A named pipe in its place.
+    QDir(first.path()).rmdir(QStringLiteral("quorvel/quorvel.conf"));
+    const QByteArray pipe = first.filePath(QStringLiteral("quorvel/quorvel.conf")).toLocal8Bit();
+    QCOMPARE(mkfifo(pipe.constData(), 0600), 0);
+    lines = Complaints();
+    QCOMPARE(lines.size(), 1);
+    QVERIFY2(lines[0].contains(QStringLiteral("geen gewoon bestand")), qPrintable(lines[0]));
+
+    // Without the first, the second counts.
+    QFile::remove(QString::fromLocal8Bit(pipe));
+    QVERIFY(Complaints().isEmpty());
+    QCOMPARE(LoadPresets().Value(PresetKey::Aantal).value_or(""), std::string("5"));
+
+    // A file no one may read (root reads it all the same).
+    if (geteuid() != 0) {
+        QVERIFY(chmod(other.fileName().toLocal8Bit().constData(), 0) == 0);
+        lines = Complaints();
+        QCOMPARE(lines.size(), 1);
+        QVERIFY2(lines[0].contains(QStringLiteral("kan niet gelezen worden")),
+                 qPrintable(lines[0]));
+    }
+    qputenv("XDG_CONFIG_DIRS", previous);
+}
+
+QTEST_MAIN(PresetsTest)
+#include "tst_presets.moc"
