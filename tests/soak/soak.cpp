@@ -14,6 +14,7 @@
 
 #include "app/form.h"
 #include "app/look.h"
+#include "app/presets.h"
 #include "engine/amount.h"
 #include "engine/setting_field.h"
 #include "support/input_routes.h"
@@ -72,6 +73,8 @@ QString Decode(const QString& text) {
 // Every event of the run, in the order played, for the failure log.
 std::vector<QString> g_log;
 std::uint64_t g_seed = 0;
+// The school's presets the window started from (XDG_CONFIG_DIRS), read as it reads them.
+Presets g_presets;
 
 void WriteLog() {
     const QString name = QStringLiteral("soak-failure-%1.log").arg(g_seed);
@@ -503,6 +506,68 @@ QString BrokenInvariant(const TForm1& form) {
                 .arg(field->objectName(), field->text());
         }
     }
+    // A setting the school has locked never changes: its control stays greyed out with
+    // the preset value (or the default), and the exercise is drawn from that value.
+    const LessonSettings& drawn = lesson.Settings();
+    const auto mark = [](PresetKey key) {
+        return g_presets.Mark(key).value_or(false);
+    };
+    for (int k = 0; k < PresetKeyCount; ++k) {
+        const auto key = static_cast<PresetKey>(k);
+        if (!g_presets.IsLocked(key)) {
+            continue;
+        }
+        const QString name = QString::fromLatin1(PresetKeyName(key).data(),
+                                                 static_cast<qsizetype>(PresetKeyName(key).size()));
+        const QWidget* control = nullptr;
+        bool kept = true;
+        switch (key) {
+        case PresetKey::Aantal:
+            control = ui.MaxArtikels;
+            kept = ui.MaxArtikels->text() ==
+                       QString::fromStdString(g_presets.Value(key).value_or("2")) &&
+                   drawn.Addends.N == ui.MaxArtikels->text().toInt();
+            break;
+        case PresetKey::MaxGetal:
+            control = ui.MaxGetal;
+            kept = ui.MaxGetal->text() ==
+                       QString::fromStdString(g_presets.Value(key).value_or("100")) &&
+                   drawn.Addends.MaxValue == ui.MaxGetal->text().toInt();
+            break;
+        case PresetKey::TimerMinuten:
+            control = ui.TimerMinuten;
+            kept = ui.TimerMinuten->text() ==
+                       QString::fromStdString(g_presets.Value(key).value_or("0")) &&
+                   drawn.Minutes == ui.TimerMinuten->text().toInt();
+            break;
+        case PresetKey::Komma:
+            control = ui.Komma;
+            kept = ui.Komma->isChecked() == mark(key) && drawn.Addends.Decimal == mark(key);
+            break;
+        case PresetKey::Kasticket:
+            control = ui.Kasticket;
+            kept = ui.Kasticket->isChecked() == mark(key) && drawn.Addends.Receipt == mark(key);
+            break;
+        case PresetKey::Portemonnee:
+            control = ui.Geldbeugel;
+            kept = ui.Geldbeugel->isChecked() == mark(key) && drawn.PayFromWallet == mark(key);
+            break;
+        case PresetKey::Hulpjes:
+            control = ui.Hulpjes;
+            kept = ui.Hulpjes->isChecked() == mark(key) && drawn.Helps == mark(key);
+            break;
+        case PresetKey::Maximum100:
+            control = ui.Eenvoudig;
+            kept = ui.Eenvoudig->isChecked() == mark(key);
+            break;
+        }
+        if (control->isEnabled()) {
+            return QStringLiteral("the locked setting %1 can be changed").arg(name);
+        }
+        if (!kept) {
+            return QStringLiteral("the locked setting %1 has changed").arg(name);
+        }
+    }
     return {};
 }
 
@@ -567,6 +632,7 @@ int main(int argc, char** argv) {
     __sanitizer_set_death_callback(OnSanitizerDeath);
 #endif
 
+    g_presets = LoadPresets([](const QString&) {});
     auto form = std::make_unique<TForm1>();
     form->SetRandomSource(std::make_unique<SeededRandom>(g_seed));
     auto clockOwned = std::make_unique<ScriptedClock>();
@@ -579,6 +645,11 @@ int main(int argc, char** argv) {
         return 2;
     }
 
+    if (!PresetFilePath().isEmpty()) {
+        const auto locked = std::count(g_presets.Locked.begin(), g_presets.Locked.end(), true);
+        std::printf("soak: presets from %s, %d settings locked\n", qPrintable(PresetFilePath()),
+                    static_cast<int>(locked));
+    }
     std::printf("soak: seed %llu, %lld events%s, at most %lld ms an event\n",
                 static_cast<unsigned long long>(g_seed), events,
                 replayFile.isEmpty() ? "" : " replayed", static_cast<long long>(limitMs));
