@@ -86,6 +86,16 @@ void SetTextColor(QWidget* w, const QColor& color) {
     w->setPalette(p);
 }
 
+void ShowDisabledAsGreyed(QWidget* w) {
+    const QPalette design = DesignPalette();
+    QPalette p = w->palette();
+    for (QPalette::ColorRole role :
+         {QPalette::WindowText, QPalette::Text, QPalette::ButtonText, QPalette::Base}) {
+        p.setColor(QPalette::Disabled, role, design.color(QPalette::Disabled, role));
+    }
+    w->setPalette(p);
+}
+
 void SetBackground(QWidget* w, const QColor& color) {
     QPalette p = w->palette();
     p.setColor(QPalette::Window, color);

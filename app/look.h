@@ -51,6 +51,10 @@ void SetBackground(QWidget* w, const QColor& color);
 // The background of an edit field.
 void SetFieldColor(QWidget* w, const QColor& color);
 
+// A control that stays disabled looks it, as the platform shows a disabled control: its
+// text and its field greyed, whatever colours it has while enabled.
+void ShowDisabledAsGreyed(QWidget* w);
+
 // An arrow with a barred circle: "this cannot be dropped here".
 const QCursor& NoDropCursor();
 

@@ -206,7 +206,9 @@ void SettingsBar::ApplyPresets() {
     // A locked setting takes no click, key, drop or paste, and no screen reader acts on it.
     for (int k = 0; k < PresetKeyCount; ++k) {
         if (presets_.Locked[At(k)]) {
-            ControlOf(static_cast<PresetKey>(k))->setEnabled(false);
+            QWidget* control = ControlOf(static_cast<PresetKey>(k));
+            ShowDisabledAsGreyed(control);
+            control->setEnabled(false);
         }
     }
 }
