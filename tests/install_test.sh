@@ -1,8 +1,8 @@
 #!/bin/sh
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Installs a build into a temporary prefix and checks what a desktop needs there: the
-# program, its menu entry and metainfo (validated), every icon at its size, manual page and
-# copyright.
+# program, its menu entry and metainfo (validated), every icon at its size, manual page,
+# copyright and the example school preset.
 # usage: install_test.sh <build folder> <program id>
 set -eu
 build=$1
@@ -21,6 +21,7 @@ desktop="$prefix/share/applications/$id.desktop"
 metainfo="$prefix/share/metainfo/$id.metainfo.xml"
 for file in "$desktop" "$metainfo" "$prefix/share/man/man1/quorvel.1.gz" \
     "$prefix/share/doc/quorvel/copyright" "$prefix/share/doc/quorvel/changelog.gz" \
+    "$prefix/share/doc/quorvel/examples/quorvel.conf" \
     "$prefix/share/icons/hicolor/scalable/apps/$id.svg"; do
     [ -s "$file" ] || fail "${file#"$prefix"/} missing or empty"
 done
@@ -37,6 +38,11 @@ for size in 16 22 24 32 48 64 128 256; do
 done
 grep -q '<svg' "$prefix/share/icons/hicolor/scalable/apps/$id.svg" || fail "scalable icon is no SVG"
 gzip -t "$prefix/share/man/man1/quorvel.1.gz" || fail "manual page is no gzip file"
+# The example preset changes nothing where it is copied as it stands: every line but the
+# group headers is a comment (";", the only one the INI reader knows) or empty.
+active=$(grep -v -e '^;' -e '^$' -e '^\[Instellingen\]$' -e '^\[Vergrendeld\]$' \
+    "$prefix/share/doc/quorvel/examples/quorvel.conf" || true)
+[ -z "$active" ] || fail "example preset sets something: $active"
 
 # The entry starts the installed program with the installed icon; the metainfo names the entry.
 grep -qx 'Exec=quorvel' "$desktop" || fail "entry does not run quorvel"

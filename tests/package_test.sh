@@ -32,7 +32,8 @@ for path in ./usr/bin/quorvel "./usr/share/applications/$id.desktop" \
     "./usr/share/metainfo/$id.metainfo.xml" "./usr/share/icons/hicolor/16x16/apps/$id.png" \
     "./usr/share/icons/hicolor/256x256/apps/$id.png" \
     "./usr/share/icons/hicolor/scalable/apps/$id.svg" ./usr/share/man/man1/quorvel.1.gz \
-    ./usr/share/doc/quorvel/copyright ./usr/share/doc/quorvel/changelog.gz; do
+    ./usr/share/doc/quorvel/copyright ./usr/share/doc/quorvel/changelog.gz \
+    ./usr/share/doc/quorvel/examples/quorvel.conf; do
     echo "$contents" | grep -qx "$path" || fail "$path not in the package"
 done
 outside=$(echo "$contents" | grep -v '^\./usr/' | grep -vx '\./' || true)
