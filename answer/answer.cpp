@@ -8,6 +8,15 @@ bool IsRejectedEntry(std::string_view text) {
     return !((c >= '0' && c <= '9') || c == ',' || c == '.');
 }
 
+bool HoldsMoreThanOneCharacter(std::string_view box) {
+    int characters = 0;
+    for (const char c : box) {
+        // Every byte but a UTF-8 continuation byte starts a character.
+        characters += (static_cast<unsigned char>(c) & 0xC0) != 0x80 ? 1 : 0;
+    }
+    return characters > 1;
+}
+
 int CarryIntoBox(const std::array<int, 14>& carry, int box, bool decimal) {
     if (decimal && box == 3) {
         return 0;

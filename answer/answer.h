@@ -18,6 +18,11 @@ bool IsRejectedEntry(std::string_view text);
 // the tenths passes over it into the units box 4.
 int CarryIntoBox(const std::array<int, 14>& carry, int box, bool decimal);
 
+// Whether the units box holds more than one character (UTF-8). It keeps a refused text for
+// the pupil to see, yet one character wide it shows only the last: such a row is never
+// right, whatever its characters read as.
+bool HoldsMoreThanOneCharacter(std::string_view box);
+
 // The texts of the sum boxes Tot1..Tot14 (element 0 unused); a hidden box is given as an
 // empty text.
 using SumBoxTexts = std::array<std::string, 15>;

@@ -50,12 +50,15 @@ void Lesson::NewExercise(const LessonSettings& settings) {
 Judgement Lesson::Check(const SumBoxTexts& boxes, const std::string& change) {
     Judgement j;
     j.Typed = AssembleSum(boxes);
+    // A units box with more than one character shows only its last: the row the pupil
+    // sees is not the one that would be read, so it is judged wrong as it stands.
+    const bool overfull = HoldsMoreThanOneCharacter(boxes[1]);
     const std::optional<Amount> sum = ReadNumber(j.Typed);
-    if (!sum) {
+    if (!sum && !overfull) {
         return j;
     }
     j.Readable = true;
-    sumRight_ = *sum == exercise_.Total;
+    sumRight_ = !overfull && *sum == exercise_.Total;
     j.SumRight = sumRight_;
     if (Receipt()) {
         j.ChangeText = FirstPointToComma(change);
@@ -139,6 +142,11 @@ bool Lesson::TakePiece(int stack) {
 }
 
 void Lesson::ClosePayment() {
+    // Paying another amount changes the change that was judged: the check no longer
+    // stands, and only a new one can score.
+    if (assembled_ != exercise_.Paid) {
+        WithdrawJudgement();
+    }
     exercise_.Paid = assembled_;
     exercise_.Change = exercise_.Paid - exercise_.Total;
 }

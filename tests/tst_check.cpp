@@ -60,6 +60,8 @@ private slots:
     void change_data();
     void change();
     void changeFieldKeys();
+    void unitsBoxShowingOneOfMoreIsWrong();
+    void payingAfterTheCheckWithdrawsIt();
 };
 
 void CheckTest::check_data() {
@@ -259,6 +261,51 @@ void CheckTest::changeFieldKeys() {
     ClickThroughWindow(f.form.get(), f->Wis2);
     QCOMPARE(f->Teruggave->text(), QString());
     QVERIFY(f->Teruggave->hasFocus());
+}
+
+void CheckTest::unitsBoxShowingOneOfMoreIsWrong() {
+    // 125, typed hundreds first into the units box, which keeps every refused character
+    // and shows only the last: "_ _ 5" on screen. That row is wrong, whatever it holds.
+    ShownForm f = FormWithSum(Sum125);
+    TForm1* form = f.form.get();
+    TypeKeys(form, QStringLiteral("1"));
+    PressKey(form, Qt::Key_Right);
+    PressKey(form, Qt::Key_End);
+    TypeKeys(form, QStringLiteral("2"));
+    PressKey(form, Qt::Key_End);
+    TypeKeys(form, QStringLiteral("5"));
+    QCOMPARE(f->Tot[1]->text(), QStringLiteral("125"));
+    QVERIFY(f->Tot[2]->text().isEmpty());
+    QTest::keyPress(form->windowHandle(), Qt::Key_F2);
+    QCOMPARE(RowColour(f), look::Red);
+    QTest::keyRelease(form->windowHandle(), Qt::Key_F2);
+    QVERIFY(!f.lesson().SumRight());
+}
+
+void CheckTest::payingAfterTheCheckWithdrawsIt() {
+    // Checked right with nothing paid yet, then paid from the wallet: the change that was
+    // judged is no longer the one due, so VOLGENDE OEFENING goes and scores nothing.
+    ShownForm f = ShowForm();
+    TForm1* form = f.form.get();
+    PressKey(form, Qt::Key_K, Qt::AltModifier);
+    PressKey(form, Qt::Key_P, Qt::AltModifier);
+    TypeRightSum(f);
+    ClickThroughWindow(form, f->Teruggave);
+    TypeKeys(form, Text(FormatPlain(f.lesson().Exercise().Change)));
+    QTest::keyPress(form->windowHandle(), Qt::Key_F2);
+    QTest::keyRelease(form->windowHandle(), Qt::Key_F2);
+    QVERIFY(f.lesson().SumRight() && f.lesson().ChangeRight());
+    QVERIFY(f->VolgendeOefening->isVisible());
+
+    PressKey(form, Qt::Key_F4);
+    PressKey(form, Qt::Key_Right);
+    PressKey(form, Qt::Key_Space);
+    PressKey(form, Qt::Key_F11);
+    QVERIFY(f.lesson().Exercise().Paid > 0);
+    QVERIFY(!f->VolgendeOefening->isVisible());
+    PressKey(form, Qt::Key_F3);
+    QCOMPARE(f->Label6->text(), QStringLiteral("0"));
+    QCOMPARE(f->Reeksteller->text(), QStringLiteral("1"));
 }
 
 QTEST_MAIN(CheckTest)

@@ -62,6 +62,9 @@ private slots:
     void scoring_data();
     void scoring();
     void unreadableSumChangesNothing();
+    void unitsBoxShowingOneOfMore_data();
+    void unitsBoxShowingOneOfMore();
+    void payingAnotherAmountWithdrawsTheCheck();
     void seriesCount();
     void linesInUse_data();
     void linesInUse();
@@ -139,6 +142,51 @@ void LessonTest::unreadableSumChangesNothing() {
     QVERIFY(t->SumRight());
     QCOMPARE(t->Phase(), LessonPhase::Judged);
     QVERIFY(t->LastJudgement()->SumRight);
+}
+
+void LessonTest::unitsBoxShowingOneOfMore_data() {
+    QTest::addColumn<QString>("units"); // all the row holds: the units box's text
+    QTest::addColumn<bool>("readable");
+    QTest::addColumn<bool>("right");
+    QTest::newRow("the total in one box") << "125" << true << false;
+    QTest::newRow("an exponent") << "125e0" << true << false;
+    QTest::newRow("two digits") << "25" << true << false;
+    QTest::newRow("one letter") << "x" << false << false;
+    QTest::newRow("one character of two bytes") << QString::fromUtf8("é") << false << false;
+}
+
+void LessonTest::unitsBoxShowingOneOfMore() {
+    QFETCH(QString, units);
+    QFETCH(bool, readable);
+    QFETCH(bool, right);
+    TestLesson t = MakeLesson();
+    Draw125(t);
+    SumBoxTexts boxes;
+    boxes[1] = units.toStdString();
+    const Judgement j = t->Check(boxes, "");
+    QCOMPARE(j.Readable, readable);
+    QCOMPARE(j.SumRight, right);
+    QCOMPARE(t->Phase(), readable ? LessonPhase::Judged : LessonPhase::Answering);
+}
+
+void LessonTest::payingAnotherAmountWithdrawsTheCheck() {
+    TestLesson t = MakeLesson();
+    t.random->AllowUnscripted();
+    LessonSettings s = Classic(2, true);
+    s.Addends.Receipt = true;
+    t->NewExercise(s);
+    t->DealWallet();
+    // Paid nothing yet: the change is minus the total, judged right, then paid for.
+    t->Check(Row("0"), FormatPlain(t->Exercise().Change));
+    QCOMPARE(t->Phase(), LessonPhase::Judged);
+    t->ClosePayment(); // nothing taken: the same payment, the check stands
+    QCOMPARE(t->Phase(), LessonPhase::Judged);
+    for (int stack = 0; stack < DenominationCount && !t->TakePiece(stack); ++stack) {
+    }
+    t->ClosePayment();
+    QCOMPARE(t->Phase(), LessonPhase::Answering);
+    QCOMPARE(t->MoveOn(), MoveOnResult::Refused);
+    QCOMPARE(t->Points(), 0);
 }
 
 void LessonTest::seriesCount() {
