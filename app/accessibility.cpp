@@ -4,6 +4,7 @@
 
 #include <QAccessibleWidget>
 #include <QCheckBox>
+#include <QPointer>
 
 namespace {
 
@@ -44,7 +45,8 @@ public:
     }
     void doAction(const QString& action) override {
         if (action == pressAction() && Clickable()) {
-            if (Acts(widget())) {
+            // As the keys do: a picture hidden, disabled or under another panel does nothing.
+            if (Reachable(widget())) {
                 static_cast<Picture*>(widget())->Press();
             }
             return;
@@ -73,9 +75,18 @@ public:
     }
     void doAction(const QString& action) override {
         if (action == pressAction()) {
-            if (Acts(widget())) {
-                static_cast<MouseButton*>(widget())->PressAndRelease();
-            }
+            // The press runs after the call has returned, as Qt's own buttons do theirs:
+            // a check may open a message, whose loop must not keep the screen reader
+            // waiting, nor serve the next queued Press inside this one.
+            QPointer<MouseButton> button = static_cast<MouseButton*>(widget());
+            QMetaObject::invokeMethod(
+                button,
+                [button] {
+                    if (button && Reachable(button)) {
+                        button->PressAndRelease();
+                    }
+                },
+                Qt::QueuedConnection);
             return;
         }
         QAccessibleWidget::doAction(action);
@@ -106,6 +117,11 @@ public:
     }
     void doAction(const QString& action) override {
         if (action == toggleAction()) {
+            // A box hidden (its mode is not on screen), disabled or covered does nothing,
+            // as it would for the mouse and the keys.
+            if (!Reachable(Box())) {
+                return;
+            }
             // As a mouse press would, the box takes the focus first, so a settings field
             // the pupil was typing in is judged before the box draws a new exercise.
             if (Box()->isEnabled() && (Box()->focusPolicy() & Qt::ClickFocus)) {

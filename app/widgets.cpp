@@ -395,6 +395,32 @@ bool Acts(const QWidget* control) {
     return control->isVisible() && control->isEnabled();
 }
 
+namespace {
+
+// The panel or control of the window that holds `w`: its ancestor that is a direct child
+// of the window.
+const QWidget* OnWindow(const QWidget* w, const QWidget* window) {
+    while (w != nullptr && w->parentWidget() != window) {
+        w = w->parentWidget();
+    }
+    return w;
+}
+
+} // namespace
+
+bool Reachable(const QWidget* control) {
+    if (!Acts(control)) {
+        return false;
+    }
+    // Covered is covered by another panel (the open wallet, the information panel): the
+    // wallet's notes lie over one another as a fan, yet each is in reach.
+    const QWidget* window = control->window();
+    const QWidget* hit = window->childAt(control->mapTo(window, control->rect().center()));
+    return hit == nullptr || hit == control || control->isAncestorOf(hit) ||
+           (control != window && OnWindow(hit, window) == OnWindow(control, window) &&
+            OnWindow(control, window) != control);
+}
+
 QWidget* FocusedWidget() {
     QWidget* focus = QApplication::focusWidget();
     if (const auto* view = qobject_cast<QGraphicsView*>(focus); view && view->scene()) {

@@ -164,6 +164,10 @@ protected:
 // Whether a control can act, as a click on it would: shown (in a shown window) and enabled.
 bool Acts(const QWidget* control);
 
+// Whether a key, a click or a screen reader's action reaches the control as a click of
+// the mouse would: it acts, and no other panel of the window covers it.
+bool Reachable(const QWidget* control);
+
 // The control with the keyboard focus, as QApplication::focusWidget() tells, and also when
 // the window is shown inside another that scales it down: Qt then gives that one the
 // focus, and the window's own focus lies inside.

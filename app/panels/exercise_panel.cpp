@@ -628,7 +628,7 @@ void ExercisePanel::FocusLeftmostBox() {
 }
 
 void ExercisePanel::Wis1Click() {
-    if (!Acts(Wis1)) {
+    if (!Reachable(Wis1)) {
         return;
     }
     ClearSumRow();
@@ -645,7 +645,7 @@ void ExercisePanel::TeruggaveExit() {
 }
 
 void ExercisePanel::Wis2Click() {
-    if (!Acts(Wis2)) {
+    if (!Reachable(Wis2)) {
         return;
     }
     Teruggave->clear();
@@ -663,7 +663,7 @@ void ExercisePanel::KontroleerMouseUp() {
 void ExercisePanel::VolgendeOefeningClick() {
     // Only the button the pupil sees scores: once hidden (the time is up, a settings
     // field entered) no key or other route may press it.
-    if (!Acts(VolgendeOefening)) {
+    if (!Reachable(VolgendeOefening)) {
         return;
     }
     SetJudgementColours(White, White);

@@ -146,7 +146,7 @@ void InfoPanel::FocusOkUnlessTyping() {
 }
 
 void InfoPanel::OKKnopClick() {
-    if (!Acts(OKKnop)) {
+    if (!Reachable(OKKnop)) {
         return;
     }
     // The panel changes nothing else: the focus goes back where it was, without the

@@ -139,15 +139,6 @@ QString HelpDisplayText(const QString& text) {
     return shown;
 }
 
-bool Reachable(const QWidget* control) {
-    if (!Acts(control)) {
-        return false;
-    }
-    const QWidget* window = control->window();
-    const QWidget* hit = window->childAt(control->mapTo(window, control->rect().center()));
-    return hit == control || (hit && control->isAncestorOf(hit));
-}
-
 void ClickAsMouse(QAbstractButton* button) {
     // A press of the mouse gives the focus to a control that takes it by click, and the
     // click follows on the release.

@@ -72,10 +72,6 @@ using HelpMap = QHash<QWidget*, QString>;
 // becomes a paragraph break.
 QString HelpDisplayText(const QString& text);
 
-// Whether a key or a click reaches the control as a click of the mouse would: shown,
-// enabled and not covered by another panel of the window.
-bool Reachable(const QWidget* control);
-
 // Clicks a button the way the mouse does: the focus first, where a click gives it.
 void ClickAsMouse(QAbstractButton* button);
 

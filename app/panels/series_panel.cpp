@@ -70,12 +70,12 @@ SeriesPanel::SeriesPanel(QWidget* window) : QObject(window) {
     }
 
     connect(Startknop, &QPushButton::clicked, this, [this] {
-        if (Acts(Startknop)) {
+        if (Reachable(Startknop)) {
             emit startAsked();
         }
     });
     connect(OKKnop1, &QPushButton::clicked, this, [this] {
-        if (Acts(OKKnop1)) {
+        if (Reachable(OKKnop1)) {
             emit resetAsked();
         }
     });

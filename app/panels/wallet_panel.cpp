@@ -89,12 +89,12 @@ WalletPanel::WalletPanel(QWidget* window, const Lesson& lesson) : QObject(window
         }
     }
     connect(PortemonneeSluiten, &QPushButton::clicked, this, [this] {
-        if (Acts(PortemonneeSluiten)) {
+        if (Reachable(PortemonneeSluiten)) {
             emit closeAsked();
         }
     });
     connect(PortemonneeReset, &QPushButton::clicked, this, [this] {
-        if (Acts(PortemonneeReset)) {
+        if (Reachable(PortemonneeReset)) {
             emit dealAsked();
         }
     });
