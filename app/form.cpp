@@ -138,6 +138,13 @@ void TForm1::Connect() {
         const QEvent::Type t = event->type();
         // Whether the pupil's last press, anywhere, was a key or a mouse button (a key a
         // shortcut takes reaches no widget, but its ShortcutOverride does).
+        if (t == QEvent::FocusIn && watched->isWidgetType() &&
+            static_cast<QWidget*>(watched)->window() == this) {
+            // A screen reader may give the focus to any control, shown or not. Looked at
+            // once the event has run its course, as the program itself may move the focus
+            // through a control on its way (the change field before the wallet closes).
+            QMetaObject::invokeMethod(this, &TForm1::MoveFocusOutOfReach, Qt::QueuedConnection);
+        }
         if (t == QEvent::MouseButtonPress || t == QEvent::MouseButtonDblClick) {
             NoteInput(false);
         } else if (t == QEvent::KeyPress || t == QEvent::ShortcutOverride) {
@@ -250,6 +257,12 @@ void TForm1::WithdrawJudgement() {
 }
 
 void TForm1::CheckAnswer() {
+    // The message about an unreadable row serves events while it is open, a screen
+    // reader's queued presses among them: one message at a time, and no check meanwhile.
+    if (exercise_->Telling()) {
+        Draw();
+        return;
+    }
     const Judgement j = lesson_.Check(exercise_->SumRow(), exercise_->ChangeText());
     if (j.Readable) {
         exercise_->ShowJudgement(j);
@@ -387,6 +400,23 @@ bool TForm1::KeyboardKey(QKeyEvent* event) {
 }
 
 // -------------------------------------------------------- hidden and disabled controls
+void TForm1::MoveFocusOutOfReach() {
+    QWidget* focus = focusWidget();
+    if (focus == nullptr || focus == this || Reachable(focus)) {
+        return;
+    }
+    // Under the open wallet only the wallet takes the keys.
+    if (wallet_->IsOpen() && Acts(focus)) {
+        wallet_->TakeFocus();
+        return;
+    }
+    MoveFocusOffLostControl();
+    // A control that acts but lies under the information panel gives the focus up.
+    if (focusWidget() == focus) {
+        focus->clearFocus();
+    }
+}
+
 void TForm1::MoveFocusOffLostControl() {
     QWidget* focus = focusWidget();
     if (focus == nullptr || focus == this || Acts(focus)) {

@@ -66,6 +66,9 @@ private:
     // A control being hidden or disabled took the focus with it: it goes to the units
     // box, or to no control when that cannot take it.
     void MoveFocusOffLostControl();
+    // The focus was given to a control out of reach (hidden, disabled, or under the wallet
+    // or the information panel), as a screen reader may: it goes where it belongs.
+    void MoveFocusOutOfReach();
 
     Lesson lesson_;
     Controls ui_;

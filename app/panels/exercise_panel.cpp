@@ -298,6 +298,7 @@ void ExercisePanel::Connect() {
     connect(Wis1, &QToolButton::clicked, this, &ExercisePanel::Wis1Click);
     connect(Teruggave, &EditBox::keyDown, this, &ExercisePanel::TeruggaveKeyDown);
     connect(Teruggave, &EditBox::focusLost, this, &ExercisePanel::TeruggaveExit);
+    connect(Teruggave, &QLineEdit::textChanged, this, [this] { DropInvisible(Teruggave); });
     connect(Wis2, &QToolButton::clicked, this, &ExercisePanel::Wis2Click);
     connect(Kontroleer, &MouseButton::mouseDown, this, &ExercisePanel::checkPressed);
     connect(Kontroleer, &MouseButton::mouseUp, this, &ExercisePanel::KontroleerMouseUp);
@@ -438,8 +439,10 @@ void ExercisePanel::NameExercise() {
 
 void ExercisePanel::ShowJudgement(const Judgement& j) {
     if (!j.Readable) {
+        telling_ = true;
         QMessageBox::critical(Panel1->window(), Panel1->window()->windowTitle(),
                               Texts().NotANumber.arg(Q(j.Typed)));
+        telling_ = false;
         return;
     }
     const QColor sum = j.SumRight ? Green : Red;
@@ -509,8 +512,47 @@ std::string ExercisePanel::ChangeText() const {
 }
 
 // ----------------------------------------------------------------------------- the sum row
+namespace {
+
+// A character that takes no room on screen: a format or control character (a zero-width
+// space, a direction mark), a line or paragraph separator, or a mark that joins the one
+// before it. An input method or a screen reader may put one in a box; it does not belong.
+bool Invisible(QChar c) {
+    switch (c.category()) {
+    case QChar::Other_Format:
+    case QChar::Other_Control:
+    case QChar::Separator_Line:
+    case QChar::Separator_Paragraph:
+    case QChar::Mark_NonSpacing:
+    case QChar::Mark_Enclosing:
+        return true;
+    default:
+        return false;
+    }
+}
+
+} // namespace
+
+bool ExercisePanel::DropInvisible(QLineEdit* box) {
+    const QString text = box->text();
+    if (std::none_of(text.begin(), text.end(), Invisible)) {
+        return false;
+    }
+    QString visible;
+    for (QChar c : text) {
+        if (!Invisible(c)) {
+            visible += c;
+        }
+    }
+    box->setText(visible);
+    return true;
+}
 void ExercisePanel::Tot1Change(int n) {
     EditBox* box = Tot[At(n)];
+    // Characters a pupil cannot see never stay (the rule runs again, nested, for the rest).
+    if (DropInvisible(box)) {
+        return;
+    }
     const bool rejected = IsRejectedEntry(box->text().toStdString());
     if (box->text() == QStringLiteral(".")) {
         box->setText(QStringLiteral(",")); // runs this rule again, nested, for ","

@@ -30,6 +30,8 @@ public:
     // The judgement of a check: the row and the change green or red, the change written
     // as judged, and spoken. Unreadable: the pupil is told, and nothing changes.
     void ShowJudgement(const Judgement& j);
+    // The message about an unreadable row is open: no check is made meanwhile.
+    bool Telling() const { return telling_; }
     // Where the window puts the focus whenever it has a choice.
     void FocusUnitsBox();
     void FocusChangeField();
@@ -65,6 +67,8 @@ private:
     void SetJudgementColours(const QColor& sum, const QColor& change);
     void ClearJudgement();
     void FocusLeftmostBox();
+    // Takes from the box every character a pupil cannot see; true when there was one.
+    static bool DropInvisible(QLineEdit* box);
     void Tot1Change(int n);
     void Tot1KeyDown(int n, int key);
     void Tot1KeyPress(QChar key);
@@ -82,6 +86,7 @@ private:
     unsigned drawnSerial_ = 0;
     Amount columnWidth_ = 0;
     bool checkKeyHeld_ = false; // CONTROLEER is held down by its key
+    bool telling_ = false;      // the message about an unreadable row is open
 
     Announcer* announcer_ = nullptr;
 };

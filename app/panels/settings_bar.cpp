@@ -295,7 +295,7 @@ void SettingsBar::ClearMinutes() {
     if (IsLocked(TimerMinuten)) {
         return;
     }
-    minutes_.box->setText(QStringLiteral("0"));
+    Write(minutes_, QStringLiteral("0"));
     // What the program writes into a field is a settled value.
     minutes_.rules.Entered("0");
 }
@@ -305,11 +305,24 @@ void SettingsBar::Connect(Field& field) {
     EditBox* box = field.box;
     field.text = box->text();
     // Qt reports an edit by the pupil before the change that every assignment reports.
-    connect(box, &QLineEdit::textEdited, this, [this, &field] { RefuseUnenteredEdit(field); });
+    connect(box, &QLineEdit::textEdited, this, [this, &field] {
+        field.edited = true;
+        RefuseUnenteredEdit(field);
+    });
     connect(box, &QLineEdit::textChanged, this, [this, &field](const QString& text) {
-        // A screen reader sets a field's text without any key; a locked one keeps its value.
+        const bool edited = field.edited;
+        field.edited = false;
+        // A locked field keeps its value, whoever writes it.
         if (IsLocked(field.box) && text != Q(field.rules.Settled())) {
-            field.box->setText(Q(field.rules.Settled()));
+            Write(field, Q(field.rules.Settled()));
+            return;
+        }
+        // A screen reader sets a field's text without any key (Qt's accessible line edit
+        // writes it whole). It counts as typed only where a pupil could type: in the
+        // field the pupil is in, shown, enabled and in reach; elsewhere it would be drawn
+        // from unjudged, so it is put back.
+        if (!writing_ && !edited && !(field.box->hasFocus() && Reachable(field.box))) {
+            Write(field, field.text);
             return;
         }
         field.text = text;
@@ -330,13 +343,20 @@ bool SettingsBar::IsField(const QWidget* w) const {
     return w == addends_.box || w == largest_.box || w == minutes_.box;
 }
 
+void SettingsBar::Write(Field& field, const QString& text) {
+    const bool writing = writing_;
+    writing_ = true;
+    field.box->setText(text);
+    writing_ = writing;
+}
+
 void SettingsBar::Show(Field& field, const std::string& text) {
-    field.box->setText(QString::fromStdString(text));
+    Write(field, QString::fromStdString(text));
 }
 
 void SettingsBar::FieldClick(Field& field, bool secondOfDouble) {
     if (field.rules.Click(Std(field.box->text()), secondOfDouble)) {
-        field.box->clear();
+        Write(field, QString());
     }
     field.box->setFocus(Qt::MouseFocusReason);
 }
@@ -380,7 +400,7 @@ void SettingsBar::RefuseUnenteredEdit(Field& field) {
     // after leaving another field drew an exercise and took the focus away) would never
     // be judged, so it is put back as it was.
     if (!field.box->hasFocus()) {
-        field.box->setText(field.text);
+        Write(field, field.text);
     }
 }
 

@@ -51,8 +51,11 @@ private:
     struct Field {
         EditBox* box = nullptr;
         SettingField rules;
-        QString text; // the box's text before the change now under way
+        QString text;        // the box's text before the change now under way
+        bool edited = false; // the change under way is the pupil's own edit
     };
+    // Writes a field's text as the program does, outside the rules for the pupil's input.
+    void Write(Field& field, const QString& text);
     void Build(QWidget* window);
     void ApplyPresets();
     QWidget* ControlOf(PresetKey key) const;
@@ -73,4 +76,5 @@ private:
     Field minutes_{nullptr, SettingField(SettingKind::Minutes, "0"), {}};
     const Field* confirming_ = nullptr; // set while Enter makes its new exercise
     Presets presets_;
+    bool writing_ = false; // the program is writing a field's text
 };

@@ -277,6 +277,10 @@ void WalletPanel::TakeFocus() {
     Portemonnee->setFocus(Qt::OtherFocusReason);
 }
 
+bool WalletPanel::IsOpen() const {
+    return Portemonnee->isVisible();
+}
+
 void WalletPanel::Close() {
     Portemonnee->hide();
 }

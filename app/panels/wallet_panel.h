@@ -21,6 +21,7 @@ public:
     // Opens the wallet over the window; it takes the keyboard focus.
     void Open();
     void TakeFocus();
+    bool IsOpen() const;
     void Close();
     // Keys while the wallet has the focus (arrows, Space, Return) and F10, F11. True when
     // the key was the wallet's.
