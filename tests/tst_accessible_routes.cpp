@@ -67,6 +67,7 @@ private slots:
     void controlsUnderTheWalletDoNothing();
     void invisibleCharactersNeverStay_data();
     void invisibleCharactersNeverStay();
+    void oddPositionsCrashNothing();
 };
 
 void AccessibleRoutesTest::initTestCase() {
@@ -267,6 +268,36 @@ void AccessibleRoutesTest::invisibleCharactersNeverStay() {
     for (QChar c : f->Tot[1]->text() + f->Tot[2]->text() + f->Teruggave->text()) {
         QVERIFY(c.category() != QChar::Other_Format);
     }
+}
+
+void AccessibleRoutesTest::oddPositionsCrashNothing() {
+    // Offsets before the start and past the end, reversed ranges, texts no pupil types:
+    // the fields stay as their rules leave them, and nothing crashes.
+    ShownForm f = ShowForm();
+    PressKey(f.form.get(), Qt::Key_K, Qt::AltModifier);
+    PressKey(f.form.get(), Qt::Key_A, Qt::AltModifier);
+    for (EditBox* box : {f->Tot[1], f->Teruggave, f->MaxArtikels}) {
+        QAccessibleEditableTextInterface* edit = Accessible(box)->editableTextInterface();
+        edit->insertText(-5, QStringLiteral("9"));
+        edit->insertText(1000, QStringLiteral("\u00e9\u200b9"));
+        edit->deleteText(-3, 99);
+        edit->deleteText(5, 2);
+        edit->replaceText(2, -7, QString(300, QLatin1Char('8')));
+    }
+    for (int n = 2; n <= 14; ++n) {
+        QVERIFY(f->Tot[n]->text().size() <= 1);
+    }
+    QVERIFY(f->Tot[1]->isVisible());
+    // A check of whatever the row holds: judged, or told in a message, closed here.
+    QTimer closer;
+    QObject::connect(&closer, &QTimer::timeout, [] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            box->close();
+        }
+    });
+    closer.start(20);
+    PressKey(f.form.get(), Qt::Key_F2);
+    QVERIFY(f->Kontroleer->isVisible());
 }
 
 QTEST_MAIN(AccessibleRoutesTest)
