@@ -172,15 +172,15 @@ void AccessibleRoutesTest::oneMessageAtATime() {
     int mostAtOnce = 0;
     QTimer watch;
     QObject::connect(&watch, &QTimer::timeout, [&] {
-        const auto boxes = f.form->findChildren<QMessageBox*>();
+        const auto messages = f.form->findChildren<QMessageBox*>();
         int open = 0;
-        for (QMessageBox* box : boxes) {
-            open += box->isVisible() ? 1 : 0;
+        for (QMessageBox* message : messages) {
+            open += message->isVisible() ? 1 : 0;
         }
         mostAtOnce = std::max(mostAtOnce, open);
-        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+        if (auto* message = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
             ++opened;
-            box->close();
+            message->close();
         }
     });
     watch.start(20);
@@ -291,8 +291,8 @@ void AccessibleRoutesTest::oddPositionsCrashNothing() {
     // A check of whatever the row holds: judged, or told in a message, closed here.
     QTimer closer;
     QObject::connect(&closer, &QTimer::timeout, [] {
-        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-            box->close();
+        if (auto* message = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            message->close();
         }
     });
     closer.start(20);
