@@ -166,8 +166,12 @@ void AccessibleRoutesTest::theFocusStaysInReach() {
 void AccessibleRoutesTest::oneMessageAtATime() {
     ShownForm f = ShowForm();
     TypeKeys(f.form.get(), QStringLiteral("1,,"));
-    // Presses queued faster than anyone closes the message: each call returns at once,
-    // one message opens, and the presses that come while it is open check nothing.
+    // Presses queued on the bus faster than anyone closes the message, as a screen reader
+    // sends them: one message opens; the presses that come while it is open check
+    // nothing, and none of the calls waits while a message is open.
+    QAccessibleActionInterface* press = Accessible(f->Kontroleer)->actionInterface();
+    int inCall = 0;
+    bool callWaited = false;
     int opened = 0;
     int mostAtOnce = 0;
     QTimer watch;
@@ -178,22 +182,28 @@ void AccessibleRoutesTest::oneMessageAtATime() {
             open += message->isVisible() ? 1 : 0;
         }
         mostAtOnce = std::max(mostAtOnce, open);
+        callWaited = callWaited || (open > 0 && inCall > 0);
         if (auto* message = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
             ++opened;
             message->close();
         }
     });
     watch.start(20);
-    QAccessibleActionInterface* press = Accessible(f->Kontroleer)->actionInterface();
     for (int i = 0; i < 200; ++i) {
-        press->doAction(QAccessibleActionInterface::pressAction());
+        QMetaObject::invokeMethod(
+            f.form.get(),
+            [&] {
+                ++inCall;
+                press->doAction(QAccessibleActionInterface::pressAction());
+                --inCall;
+            },
+            Qt::QueuedConnection);
     }
-    QVERIFY(QApplication::activeModalWidget() == nullptr); // no call waited on a message
     QTRY_VERIFY(opened >= 1);
-    QTest::qWait(200);
+    QTest::qWait(300);
     watch.stop();
     QCOMPARE(mostAtOnce, 1);
-    QVERIFY(opened <= 200);
+    QVERIFY(!callWaited);
     QCOMPARE(f.lesson().Phase(), LessonPhase::Answering);
 }
 
