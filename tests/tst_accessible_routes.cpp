@@ -178,14 +178,14 @@ void AccessibleRoutesTest::oneMessageAtATime() {
     QObject::connect(&watch, &QTimer::timeout, [&] {
         const auto messages = f.form->findChildren<QMessageBox*>();
         int open = 0;
-        for (QMessageBox* message : messages) {
-            open += message->isVisible() ? 1 : 0;
+        for (const QMessageBox* one : messages) {
+            open += one->isVisible() ? 1 : 0;
         }
         mostAtOnce = std::max(mostAtOnce, open);
         callWaited = callWaited || (open > 0 && inCall > 0);
-        if (auto* message = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+        if (auto* modal = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
             ++opened;
-            message->close();
+            modal->close();
         }
     });
     watch.start(20);
