@@ -83,6 +83,11 @@ public:
                 button,
                 [button] {
                     if (button && Reachable(button)) {
+                        // As a press of the mouse, it takes the focus first: a settings
+                        // field the pupil was typing in is left, and judged, before the check.
+                        if (button->focusPolicy() & Qt::ClickFocus) {
+                            button->setFocus(Qt::MouseFocusReason);
+                        }
                         button->PressAndRelease();
                     }
                 },

@@ -11,6 +11,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QFocusEvent>
 #include <QKeyEvent>
 #include <QScreen>
 
@@ -138,8 +139,22 @@ void TForm1::Connect() {
         const QEvent::Type t = event->type();
         // Whether the pupil's last press, anywhere, was a key or a mouse button (a key a
         // shortcut takes reaches no widget, but its ShortcutOverride does).
-        if (t == QEvent::FocusIn && watched->isWidgetType() &&
+        if (t == QEvent::FocusOut && watched->isWidgetType() &&
             static_cast<QWidget*>(watched)->window() == this) {
+            const auto reason = static_cast<QFocusEvent*>(event)->reason();
+            if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) {
+                // Seen before the field itself lets go of its selection.
+                focusBefore_ = static_cast<QWidget*>(watched);
+                selectionBefore_ = {-1, 0, 0};
+                if (const auto* line = qobject_cast<QLineEdit*>(watched)) {
+                    selectionBefore_ = {line->selectionStart(), line->selectionLength(),
+                                        line->cursorPosition()};
+                }
+            }
+        }
+        if (t == QEvent::FocusIn && watched->isWidgetType() &&
+            static_cast<QWidget*>(watched)->window() == this &&
+            !ByPupil(static_cast<QFocusEvent*>(event)->reason())) {
             // A screen reader may give the focus to any control, shown or not. Looked at
             // once the event has run its course, as the program itself may move the focus
             // through a control on its way (the change field before the wallet closes).
@@ -403,6 +418,19 @@ bool TForm1::KeyboardKey(QKeyEvent* event) {
 void TForm1::MoveFocusOutOfReach() {
     QWidget* focus = focusWidget();
     if (focus == nullptr || focus == this || Reachable(focus)) {
+        return;
+    }
+    // Back where it was, as the pupil left it (no selection, no rule for entering).
+    QWidget* before = focusBefore_;
+    if (before != nullptr && before != focus && Acts(before)) {
+        before->setFocus(Qt::PopupFocusReason);
+        if (auto* line = qobject_cast<QLineEdit*>(before)) {
+            if (selectionBefore_.start >= 0) {
+                line->setSelection(selectionBefore_.start, selectionBefore_.length);
+            } else {
+                line->setCursorPosition(selectionBefore_.cursor);
+            }
+        }
         return;
     }
     // Under the open wallet only the wallet takes the keys.

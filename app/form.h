@@ -3,6 +3,7 @@
 #include "app/controls.h"
 #include "lesson/lesson.h"
 
+#include <QPointer>
 #include <QWidget>
 
 #include <memory>
@@ -82,4 +83,10 @@ private:
     bool firstExerciseDrawn_ = false;
     bool focusOnActivation_ = false;        // drawn before the window became active
     QObject* lostControlWatcher_ = nullptr; // ends with the window, before its controls
+    QPointer<QWidget> focusBefore_;         // the control the focus last left
+    struct Selection {
+        qsizetype start;
+        qsizetype length;
+        qsizetype cursor;
+    } selectionBefore_{-1, 0, 0}; // and its text's selection then
 };

@@ -353,7 +353,7 @@ void EditBox::focusInEvent(QFocusEvent* event) {
     if (selectOnProgramFocus_ && event->reason() != Qt::MouseFocusReason) {
         selectAll();
     }
-    emit focusGained();
+    emit focusGained(event->reason());
 }
 
 void EditBox::focusOutEvent(QFocusEvent* event) {
@@ -407,6 +407,11 @@ const QWidget* OnWindow(const QWidget* w, const QWidget* window) {
 }
 
 } // namespace
+
+bool ByPupil(Qt::FocusReason reason) {
+    return reason == Qt::MouseFocusReason || reason == Qt::TabFocusReason ||
+           reason == Qt::BacktabFocusReason;
+}
 
 bool Reachable(const QWidget* control) {
     if (!Acts(control)) {

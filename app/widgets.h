@@ -129,7 +129,7 @@ signals:
     // A click of the left button; the release that ends a double click is flagged, as
     // a double click is one click of the pupil's.
     void clicked(bool secondOfDouble);
-    void focusGained();
+    void focusGained(Qt::FocusReason reason);
     void focusLost();
 
 protected:
@@ -163,6 +163,10 @@ protected:
 
 // Whether a control can act, as a click on it would: shown (in a shown window) and enabled.
 bool Acts(const QWidget* control);
+
+// Whether the focus moved as the pupil moves it, by the mouse or by Tab: onto what shows
+// of a control, wherever other panels lie.
+bool ByPupil(Qt::FocusReason reason);
 
 // Whether a key, a click or a screen reader's action reaches the control as a click of
 // the mouse would: it acts, and no other panel of the window covers it.

@@ -298,7 +298,20 @@ void ExercisePanel::Connect() {
     connect(Wis1, &QToolButton::clicked, this, &ExercisePanel::Wis1Click);
     connect(Teruggave, &EditBox::keyDown, this, &ExercisePanel::TeruggaveKeyDown);
     connect(Teruggave, &EditBox::focusLost, this, &ExercisePanel::TeruggaveExit);
-    connect(Teruggave, &QLineEdit::textChanged, this, [this] { DropInvisible(Teruggave); });
+    connect(Teruggave, &QLineEdit::textChanged, this, [this] {
+        if (!RefuseUntyped(Teruggave)) {
+            DropInvisible(Teruggave);
+        }
+    });
+    QList<QLineEdit*> boxes{Teruggave};
+    for (int n = 1; n <= 14; ++n) {
+        boxes << Tot[At(n)];
+    }
+    for (QLineEdit* box : boxes) {
+        typed_[box].text = box->text();
+        // Qt reports an edit by the pupil before the change that every assignment reports.
+        connect(box, &QLineEdit::textEdited, this, [this, box] { typed_[box].edited = true; });
+    }
     connect(Wis2, &QToolButton::clicked, this, &ExercisePanel::Wis2Click);
     connect(Kontroleer, &MouseButton::mouseDown, this, &ExercisePanel::checkPressed);
     connect(Kontroleer, &MouseButton::mouseUp, this, &ExercisePanel::KontroleerMouseUp);
@@ -402,7 +415,7 @@ void ExercisePanel::DrawExercise() {
     }
     Geld->setVisible(receipt && settings.PayFromWallet);
     if (receipt) {
-        Teruggave->clear();
+        Write(Teruggave, QString());
     } else {
         Betaald->clear();
     }
@@ -450,7 +463,7 @@ void ExercisePanel::ShowJudgement(const Judgement& j) {
         SetFieldColor(Tot[At(n)], sum);
     }
     if (j.ChangeRight) {
-        Teruggave->setText(Q(j.ChangeText));
+        Write(Teruggave, Q(j.ChangeText));
         SetFieldColor(Teruggave, *j.ChangeRight ? Green : Red);
     }
     QString said = Texts().SumJudged.arg(GoodOrWrong(j.SumRight));
@@ -488,9 +501,9 @@ void ExercisePanel::ClearSumRow() {
     }
     // Each assignment runs the box's change rule: "0" is accepted, the blank refused and
     // so removed again.
-    Tot[1]->setText(QStringLiteral("0"));
+    Write(Tot[1], QStringLiteral("0"));
     for (int n = 2; n <= 14; ++n) {
-        Tot[At(n)]->setText(QStringLiteral(" "));
+        Write(Tot[At(n)], QStringLiteral(" "));
     }
     SetFieldColor(Teruggave, White);
     ClearJudgement();
@@ -533,6 +546,31 @@ bool Invisible(QChar c) {
 
 } // namespace
 
+void ExercisePanel::Write(QLineEdit* box, const QString& text) {
+    ++writing_;
+    box->setText(text);
+    --writing_;
+}
+
+bool ExercisePanel::RefuseUntyped(QLineEdit* box) {
+    Typed& typed = typed_[box];
+    const bool edited = typed.edited;
+    typed.edited = false;
+    if (restoring_) {
+        typed.text = box->text();
+        return true;
+    }
+    // A pupil types only into the box that has the focus, shown and in reach.
+    if (writing_ == 0 && !edited && !(box->hasFocus() && Reachable(box))) {
+        restoring_ = true;
+        box->setText(typed.text);
+        restoring_ = false;
+        return true;
+    }
+    typed.text = box->text();
+    return false;
+}
+
 bool ExercisePanel::DropInvisible(QLineEdit* box) {
     const QString text = box->text();
     if (std::none_of(text.begin(), text.end(), Invisible)) {
@@ -544,18 +582,21 @@ bool ExercisePanel::DropInvisible(QLineEdit* box) {
             visible += c;
         }
     }
-    box->setText(visible);
+    Write(box, visible);
     return true;
 }
 void ExercisePanel::Tot1Change(int n) {
     EditBox* box = Tot[At(n)];
+    if (RefuseUntyped(box)) {
+        return;
+    }
     // Characters a pupil cannot see never stay (the rule runs again, nested, for the rest).
     if (DropInvisible(box)) {
         return;
     }
     const bool rejected = IsRejectedEntry(box->text().toStdString());
     if (box->text() == QStringLiteral(".")) {
-        box->setText(QStringLiteral(",")); // runs this rule again, nested, for ","
+        Write(box, QStringLiteral(",")); // runs this rule again, nested, for ","
     }
     if (rejected) {
         if (n == 1) {
@@ -568,7 +609,7 @@ void ExercisePanel::Tot1Change(int n) {
                 FocusUnitsBox();
             }
         } else {
-            box->clear();
+            Write(box, QString());
             if (Shown(box)) {
                 box->setFocus();
             }
@@ -683,14 +724,14 @@ void ExercisePanel::TeruggaveKeyDown(int key) {
 }
 
 void ExercisePanel::TeruggaveExit() {
-    Teruggave->setText(Q(FirstPointToComma(Teruggave->text().toStdString())));
+    Write(Teruggave, Q(FirstPointToComma(Teruggave->text().toStdString())));
 }
 
 void ExercisePanel::Wis2Click() {
     if (!Reachable(Wis2)) {
         return;
     }
-    Teruggave->clear();
+    Write(Teruggave, QString());
     if (Shown(Teruggave)) {
         Teruggave->setFocus();
     }

@@ -68,7 +68,12 @@ private:
     void ClearJudgement();
     void FocusLeftmostBox();
     // Takes from the box every character a pupil cannot see; true when there was one.
-    static bool DropInvisible(QLineEdit* box);
+    bool DropInvisible(QLineEdit* box);
+    // Writes a box's text as the program does, outside the rules for the pupil's input.
+    void Write(QLineEdit* box, const QString& text);
+    // A text that reached a box where no pupil could type it (a screen reader's, into a
+    // box the pupil is not in, hidden or covered) is put back; true when it was.
+    bool RefuseUntyped(QLineEdit* box);
     void Tot1Change(int n);
     void Tot1KeyDown(int n, int key);
     void Tot1KeyPress(QChar key);
@@ -87,6 +92,15 @@ private:
     Amount columnWidth_ = 0;
     bool checkKeyHeld_ = false; // CONTROLEER is held down by its key
     bool telling_ = false;      // the message about an unreadable row is open
+    // What each sum box and the change field held before the change under way, and
+    // whether that change is the pupil's own edit.
+    struct Typed {
+        QString text;
+        bool edited = false;
+    };
+    QHash<const QLineEdit*, Typed> typed_;
+    int writing_ = 0;        // the program is writing a box's text
+    bool restoring_ = false; // a refused text is being put back
 
     Announcer* announcer_ = nullptr;
 };

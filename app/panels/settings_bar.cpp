@@ -331,7 +331,8 @@ void SettingsBar::Connect(Field& field) {
             [this, &field](bool secondOfDouble) { FieldClick(field, secondOfDouble); });
     connect(box, &EditBox::keyPress, this,
             [this, &field](QChar key) { FieldKeyPress(field, key); });
-    connect(box, &EditBox::focusGained, this, [this, &field] { FieldEnter(field); });
+    connect(box, &EditBox::focusGained, this,
+            [this, &field](Qt::FocusReason reason) { FieldEnter(field, reason); });
     connect(box, &EditBox::focusLost, this, [this, &field] { FieldExit(field); });
 }
 
@@ -361,7 +362,13 @@ void SettingsBar::FieldClick(Field& field, bool secondOfDouble) {
     field.box->setFocus(Qt::MouseFocusReason);
 }
 
-void SettingsBar::FieldEnter(Field& field) {
+void SettingsBar::FieldEnter(Field& field, Qt::FocusReason reason) {
+    // A field out of reach (under the information panel) given the focus by a screen
+    // reader is not entered: the focus goes back where it was. The mouse and Tab reach
+    // only what shows of a field.
+    if (!ByPupil(reason) && !Reachable(field.box)) {
+        return;
+    }
     // Whatever the field holds when the pupil enters it is a settled value (the program
     // may have set it meanwhile, as RESET does with the minutes).
     field.rules.Entered(Std(field.box->text()));
@@ -387,6 +394,12 @@ void SettingsBar::FieldKeyPress(Field& field, QChar key) {
 }
 
 void SettingsBar::FieldExit(Field& field) {
+    // The focus taken to a control out of reach (a screen reader may give it to any) is
+    // brought back at once: the pupil has not left the field, and what was typed stays.
+    const QWidget* next = FocusedWidget();
+    if (next != nullptr && next->window() == field.box->window() && !Reachable(next)) {
+        return;
+    }
     const SettingField::Outcome outcome = field.rules.Leave(Std(field.box->text()));
     Show(field, outcome.Text);
     if (outcome.NewExercise && &field != confirming_) {

@@ -65,7 +65,7 @@ private:
     Field& FieldOf(const EditBox* box);
     void Show(Field& field, const std::string& text);
     void FieldClick(Field& field, bool secondOfDouble);
-    void FieldEnter(Field& field);
+    void FieldEnter(Field& field, Qt::FocusReason reason);
     void FieldKeyPress(Field& field, QChar key);
     void FieldExit(Field& field);
     void RefuseUnenteredEdit(Field& field);
