@@ -142,8 +142,22 @@ void TForm1::Connect() {
         if (t == QEvent::FocusOut && watched->isWidgetType() &&
             static_cast<QWidget*>(watched)->window() == this) {
             const auto reason = static_cast<QFocusEvent*>(event)->reason();
-            if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) {
-                // Seen before the field itself lets go of its selection.
+            // A screen reader takes the focus to a control out of reach (hidden, disabled,
+            // under another panel): it stays where it was, and the control it leaves never
+            // knows (no rule for leaving a field runs). Qt has made the new control the
+            // focus already, and gives it no focus-in once the focus is back.
+            auto* leaving = static_cast<QWidget*>(watched);
+            QWidget* next = QApplication::focusWidget();
+            if (!movingFocus_ && !ByPupil(reason) && next != nullptr && next != leaving &&
+                next->window() == this && !Reachable(next) && Acts(leaving)) {
+                leaving->setFocus(Qt::PopupFocusReason);
+                return true;
+            }
+            // Only a control in reach is one to come back to, or one the pupil reached at
+            // what shows of it; seen before the field itself lets go of its selection.
+            const auto* left = static_cast<QWidget*>(watched);
+            if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason &&
+                Acts(left) && (focusByPupil_ || Reachable(left))) {
                 focusBefore_ = static_cast<QWidget*>(watched);
                 selectionBefore_ = {-1, 0, 0};
                 if (const auto* line = qobject_cast<QLineEdit*>(watched)) {
@@ -153,8 +167,11 @@ void TForm1::Connect() {
             }
         }
         if (t == QEvent::FocusIn && watched->isWidgetType() &&
-            static_cast<QWidget*>(watched)->window() == this &&
-            !ByPupil(static_cast<QFocusEvent*>(event)->reason())) {
+            static_cast<QWidget*>(watched)->window() == this) {
+            focusByPupil_ = ByPupil(static_cast<QFocusEvent*>(event)->reason());
+        }
+        if (t == QEvent::FocusIn && watched->isWidgetType() &&
+            static_cast<QWidget*>(watched)->window() == this && !focusByPupil_) {
             // A screen reader may give the focus to any control, shown or not. Looked at
             // once the event has run its course, as the program itself may move the focus
             // through a control on its way (the change field before the wallet closes).
@@ -357,9 +374,12 @@ void TForm1::TakePiece(int stack, int place) {
 }
 
 void TForm1::CloseWallet() {
-    // The focus goes to the change field before the wallet disappears; hiding the
-    // wallet with the focus in it would first pass it to a sum box.
+    // The focus goes to the change field before the wallet disappears, while the wallet
+    // still covers it; hiding the wallet with the focus in it would first pass it to a sum
+    // box.
+    movingFocus_ = true;
     exercise_->FocusChangeField();
+    movingFocus_ = false;
     wallet_->Close();
     lesson_.ClosePayment();
     Draw();
@@ -417,7 +437,8 @@ bool TForm1::KeyboardKey(QKeyEvent* event) {
 // -------------------------------------------------------- hidden and disabled controls
 void TForm1::MoveFocusOutOfReach() {
     QWidget* focus = focusWidget();
-    if (focus == nullptr || focus == this || Reachable(focus)) {
+    // The pupil has moved the focus since (a click on what shows of a control).
+    if (focusByPupil_ || focus == nullptr || focus == this || Reachable(focus)) {
         return;
     }
     // Back where it was, as the pupil left it (no selection, no rule for entering).

@@ -83,7 +83,9 @@ private:
     bool firstExerciseDrawn_ = false;
     bool focusOnActivation_ = false;        // drawn before the window became active
     QObject* lostControlWatcher_ = nullptr; // ends with the window, before its controls
-    QPointer<QWidget> focusBefore_;         // the control the focus last left
+    QPointer<QWidget> focusBefore_;         // the control in reach the focus last left
+    bool focusByPupil_ = true;              // the focus last came by the mouse or Tab
+    bool movingFocus_ = false; // the window itself moves the focus through a covered control
     struct Selection {
         qsizetype start;
         qsizetype length;

@@ -410,7 +410,8 @@ const QWidget* OnWindow(const QWidget* w, const QWidget* window) {
 
 bool ByPupil(Qt::FocusReason reason) {
     return reason == Qt::MouseFocusReason || reason == Qt::TabFocusReason ||
-           reason == Qt::BacktabFocusReason;
+           reason == Qt::BacktabFocusReason || reason == Qt::PopupFocusReason ||
+           reason == Qt::ActiveWindowFocusReason;
 }
 
 bool Reachable(const QWidget* control) {

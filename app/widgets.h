@@ -164,8 +164,9 @@ protected:
 // Whether a control can act, as a click on it would: shown (in a shown window) and enabled.
 bool Acts(const QWidget* control);
 
-// Whether the focus moved as the pupil moves it, by the mouse or by Tab: onto what shows
-// of a control, wherever other panels lie.
+// Whether the focus moved as the pupil moves it, by the mouse or by Tab, onto what shows
+// of a control wherever other panels lie, or came back where it was (a popup menu or
+// another window closed).
 bool ByPupil(Qt::FocusReason reason);
 
 // Whether a key, a click or a screen reader's action reaches the control as a click of

@@ -394,12 +394,6 @@ void SettingsBar::FieldKeyPress(Field& field, QChar key) {
 }
 
 void SettingsBar::FieldExit(Field& field) {
-    // The focus taken to a control out of reach (a screen reader may give it to any) is
-    // brought back at once: the pupil has not left the field, and what was typed stays.
-    const QWidget* next = FocusedWidget();
-    if (next != nullptr && next->window() == field.box->window() && !Reachable(next)) {
-        return;
-    }
     const SettingField::Outcome outcome = field.rules.Leave(Std(field.box->text()));
     Show(field, outcome.Text);
     if (outcome.NewExercise && &field != confirming_) {
