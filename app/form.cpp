@@ -52,7 +52,9 @@ TForm1::TForm1(QWidget* parent)
 }
 
 TForm1::~TForm1() {
-    // Controls hidden while the window is taken apart must not call back into it.
+    // Controls hidden, and the focus moved, while the window is taken apart must not call
+    // back into it.
+    delete inputWatcher_;
     delete lostControlWatcher_;
 }
 
@@ -134,11 +136,10 @@ void TForm1::Connect() {
     connect(wallet_, &WalletPanel::dealAsked, this, &TForm1::DealWallet);
     connect(Image4, &Picture::clicked, qApp, &QCoreApplication::quit);
 
-    // Every key on its way to a widget of the window, before the widget sees it.
-    qApp->installEventFilter(new EventFilter(this, [this](QObject* watched, QEvent* event) {
+    // Every key, mouse press and focus change on its way to a widget of the window, before
+    // the widget sees it.
+    inputWatcher_ = new EventFilter(this, [this](QObject* watched, QEvent* event) {
         const QEvent::Type t = event->type();
-        // Whether the pupil's last press, anywhere, was a key or a mouse button (a key a
-        // shortcut takes reaches no widget, but its ShortcutOverride does).
         if (t == QEvent::FocusOut && watched->isWidgetType() &&
             static_cast<QWidget*>(watched)->window() == this) {
             const auto reason = static_cast<QFocusEvent*>(event)->reason();
@@ -177,6 +178,8 @@ void TForm1::Connect() {
             // through a control on its way (the change field before the wallet closes).
             QMetaObject::invokeMethod(this, &TForm1::MoveFocusOutOfReach, Qt::QueuedConnection);
         }
+        // Whether the pupil's last press, anywhere, was a key or a mouse button (a key a
+        // shortcut takes reaches no widget, but its ShortcutOverride does).
         if (t == QEvent::MouseButtonPress || t == QEvent::MouseButtonDblClick) {
             NoteInput(false);
         } else if (t == QEvent::KeyPress || t == QEvent::ShortcutOverride) {
@@ -191,7 +194,8 @@ void TForm1::Connect() {
         const bool ours =
             watched->isWidgetType() && static_cast<QWidget*>(watched)->window() == this;
         return (ours || (t == QEvent::KeyRelease && key->key() == Qt::Key_F2)) && KeyboardKey(key);
-    }));
+    });
+    qApp->installEventFilter(inputWatcher_);
 
     // Qt passes the focus of a control being hidden or disabled on along the Tab chain,
     // and keeps it there when no control of the chain can take it: a hidden button would

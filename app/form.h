@@ -83,6 +83,7 @@ private:
     bool firstExerciseDrawn_ = false;
     bool focusOnActivation_ = false;        // drawn before the window became active
     QObject* lostControlWatcher_ = nullptr; // ends with the window, before its controls
+    QObject* inputWatcher_ = nullptr;       // every key, press and focus change, likewise
     QPointer<QWidget> focusBefore_;         // the control in reach the focus last left
     bool focusByPupil_ = true;              // the focus last came by the mouse or Tab
     bool movingFocus_ = false; // the window itself moves the focus through a covered control
