@@ -1,17 +1,19 @@
 #!/bin/bash
-# Starts Xvfb on a free display and a private session bus, and runs check_tree.py in
-# it against the real program. Everything it starts ends with it.
-# Usage: run.sh <quorvel> <quorvel-a11y-map>
+# Starts Xvfb on a free display and a private session bus, and runs a check (check_tree.py
+# unless another script of this folder is named) in it against the real program.
+# Everything it starts ends with it.
+# Usage: run.sh <quorvel> <quorvel-a11y-map> [check script]
 set -euo pipefail
 
 here=$(cd "$(dirname "$0")" && pwd)
 program=$1
 map_tool=$2
+check=${3:-check_tree.py}
 # Debian's interpreter: pyatspi is a Debian package, not on another python's path.
 python=/usr/bin/python3
 
 fail() {
-    echo "tst_screen_reader: $*" >&2
+    echo "screen reader ($check): $*" >&2
     exit 1
 }
 for tool in Xvfb dbus-run-session /usr/libexec/at-spi-bus-launcher "$python"; do
@@ -43,9 +45,10 @@ QT_QPA_PLATFORM=offscreen "$map_tool" >"$work/map.tsv" || fail "quorvel-a11y-map
 start_xvfb "$work" 1280x1024 || fail "no X server"
 
 # Nothing of the caller's desktop may leak in: a fresh session bus, no a11y bus address.
+# -B: a check that imports another leaves no __pycache__ in the source tree.
 unset DBUS_SESSION_BUS_ADDRESS AT_SPI_BUS_ADDRESS NO_AT_BRIDGE QT_QPA_PLATFORM
 setsid timeout --kill-after=5 150 dbus-run-session -- \
-    "$python" "$here/check_tree.py" --program "$program" --map "$work/map.tsv" --log-dir "$work" &
+    "$python" -B "$here/$check" --program "$program" --map "$work/map.tsv" --log-dir "$work" &
 check_pid=$!
 status=0
 wait "$check_pid" || status=$?
