@@ -13,6 +13,7 @@
 #include <QCloseEvent>
 #include <QFocusEvent>
 #include <QKeyEvent>
+#include <QPointer>
 #include <QScreen>
 
 #include <algorithm>
@@ -140,43 +141,34 @@ void TForm1::Connect() {
     // the widget sees it.
     inputWatcher_ = new EventFilter(this, [this](QObject* watched, QEvent* event) {
         const QEvent::Type t = event->type();
-        if (t == QEvent::FocusOut && watched->isWidgetType() &&
-            static_cast<QWidget*>(watched)->window() == this) {
-            const auto reason = static_cast<QFocusEvent*>(event)->reason();
+        QWidget* ours = watched->isWidgetType() && static_cast<QWidget*>(watched)->window() == this
+                            ? static_cast<QWidget*>(watched)
+                            : nullptr;
+        if (ours != nullptr && (t == QEvent::FocusOut || t == QEvent::FocusIn) &&
+            !ByPupil(static_cast<QFocusEvent*>(event)->reason()) && !movingFocus_) {
+            QWidget* next = QApplication::focusWidget();
             // A screen reader takes the focus to a control out of reach (hidden, disabled,
             // under another panel): it stays where it was, and the control it leaves never
             // knows (no rule for leaving a field runs). Qt has made the new control the
             // focus already, and gives it no focus-in once the focus is back.
-            auto* leaving = static_cast<QWidget*>(watched);
-            QWidget* next = QApplication::focusWidget();
-            if (!movingFocus_ && !ByPupil(reason) && next != nullptr && next != leaving &&
-                next->window() == this && !Reachable(next) && Acts(leaving)) {
-                leaving->setFocus(Qt::PopupFocusReason);
+            if (t == QEvent::FocusOut && next != nullptr && next != ours &&
+                next->window() == this && !Reachable(next) && Acts(ours)) {
+                ours->setFocus(Qt::PopupFocusReason);
                 return true;
             }
-            // Only a control in reach is one to come back to, or one the pupil reached at
-            // what shows of it; seen before the field itself lets go of its selection.
-            const auto* left = static_cast<QWidget*>(watched);
-            if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason &&
-                Acts(left) && (focusByPupil_ || Reachable(left))) {
-                focusBefore_ = static_cast<QWidget*>(watched);
-                selectionBefore_ = {-1, 0, 0};
-                if (const auto* line = qobject_cast<QLineEdit*>(watched)) {
-                    selectionBefore_ = {line->selectionStart(), line->selectionLength(),
-                                        line->cursorPosition()};
-                }
+            // Where no control had the focus, it goes where it belongs once the event has
+            // run its course, unless it has moved on meanwhile.
+            if (t == QEvent::FocusIn) {
+                const QPointer<QWidget> target = ours;
+                QMetaObject::invokeMethod(
+                    this,
+                    [this, target] {
+                        if (target != nullptr && focusWidget() == target) {
+                            MoveFocusOutOfReach();
+                        }
+                    },
+                    Qt::QueuedConnection);
             }
-        }
-        if (t == QEvent::FocusIn && watched->isWidgetType() &&
-            static_cast<QWidget*>(watched)->window() == this) {
-            focusByPupil_ = ByPupil(static_cast<QFocusEvent*>(event)->reason());
-        }
-        if (t == QEvent::FocusIn && watched->isWidgetType() &&
-            static_cast<QWidget*>(watched)->window() == this && !focusByPupil_) {
-            // A screen reader may give the focus to any control, shown or not. Looked at
-            // once the event has run its course, as the program itself may move the focus
-            // through a control on its way (the change field before the wallet closes).
-            QMetaObject::invokeMethod(this, &TForm1::MoveFocusOutOfReach, Qt::QueuedConnection);
         }
         // Whether the pupil's last press, anywhere, was a key or a mouse button (a key a
         // shortcut takes reaches no widget, but its ShortcutOverride does).
@@ -191,9 +183,8 @@ void TForm1::Connect() {
         auto* key = static_cast<QKeyEvent*>(event);
         // The key held down for CONTROLEER is let go wherever the keyboard went meanwhile
         // (a message about an unreadable sum, for one).
-        const bool ours =
-            watched->isWidgetType() && static_cast<QWidget*>(watched)->window() == this;
-        return (ours || (t == QEvent::KeyRelease && key->key() == Qt::Key_F2)) && KeyboardKey(key);
+        return (ours != nullptr || (t == QEvent::KeyRelease && key->key() == Qt::Key_F2)) &&
+               KeyboardKey(key);
     });
     qApp->installEventFilter(inputWatcher_);
 
@@ -302,11 +293,11 @@ void TForm1::CheckAnswer() {
     const Judgement j = lesson_.Check(exercise_->SumRow(), exercise_->ChangeText());
     if (j.Readable) {
         exercise_->ShowJudgement(j);
-    }
-    Draw();
-    if (!j.Readable) {
-        // The pupil is told; nothing else changes.
-        exercise_->ShowJudgement(j);
+        Draw();
+    } else {
+        // The pupil is told, over the window as it now stands; nothing else changes.
+        Draw();
+        exercise_->TellUnreadable(j);
     }
 }
 
@@ -441,21 +432,7 @@ bool TForm1::KeyboardKey(QKeyEvent* event) {
 // -------------------------------------------------------- hidden and disabled controls
 void TForm1::MoveFocusOutOfReach() {
     QWidget* focus = focusWidget();
-    // The pupil has moved the focus since (a click on what shows of a control).
-    if (focusByPupil_ || focus == nullptr || focus == this || Reachable(focus)) {
-        return;
-    }
-    // Back where it was, as the pupil left it (no selection, no rule for entering).
-    QWidget* before = focusBefore_;
-    if (before != nullptr && before != focus && Acts(before)) {
-        before->setFocus(Qt::PopupFocusReason);
-        if (auto* line = qobject_cast<QLineEdit*>(before)) {
-            if (selectionBefore_.start >= 0) {
-                line->setSelection(selectionBefore_.start, selectionBefore_.length);
-            } else {
-                line->setCursorPosition(selectionBefore_.cursor);
-            }
-        }
+    if (focus == nullptr || focus == this || Reachable(focus)) {
         return;
     }
     // Under the open wallet only the wallet takes the keys.

@@ -3,7 +3,6 @@
 #include "app/controls.h"
 #include "lesson/lesson.h"
 
-#include <QPointer>
 #include <QWidget>
 
 #include <memory>
@@ -84,12 +83,5 @@ private:
     bool focusOnActivation_ = false;        // drawn before the window became active
     QObject* lostControlWatcher_ = nullptr; // ends with the window, before its controls
     QObject* inputWatcher_ = nullptr;       // every key, press and focus change, likewise
-    QPointer<QWidget> focusBefore_;         // the control in reach the focus last left
-    bool focusByPupil_ = true;              // the focus last came by the mouse or Tab
     bool movingFocus_ = false; // the window itself moves the focus through a covered control
-    struct Selection {
-        qsizetype start;
-        qsizetype length;
-        qsizetype cursor;
-    } selectionBefore_{-1, 0, 0}; // and its text's selection then
 };

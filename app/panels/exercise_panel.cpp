@@ -285,6 +285,10 @@ void ExercisePanel::Build(QWidget* window) {
 }
 
 void ExercisePanel::Connect() {
+    guards_.insert(Teruggave, new TextGuard(Teruggave));
+    for (int n = 1; n <= 14; ++n) {
+        guards_.insert(Tot[At(n)], new TextGuard(Tot[At(n)]));
+    }
     for (int n = 1; n <= 14; ++n) {
         EditBox* box = Tot[At(n)];
         connect(box, &QLineEdit::textChanged, this, [this, n] { Tot1Change(n); });
@@ -299,19 +303,10 @@ void ExercisePanel::Connect() {
     connect(Teruggave, &EditBox::keyDown, this, &ExercisePanel::TeruggaveKeyDown);
     connect(Teruggave, &EditBox::focusLost, this, &ExercisePanel::TeruggaveExit);
     connect(Teruggave, &QLineEdit::textChanged, this, [this] {
-        if (!RefuseUntyped(Teruggave)) {
+        if (!PutBack(Teruggave)) {
             DropInvisible(Teruggave);
         }
     });
-    QList<QLineEdit*> boxes{Teruggave};
-    for (int n = 1; n <= 14; ++n) {
-        boxes << Tot[At(n)];
-    }
-    for (QLineEdit* box : boxes) {
-        typed_[box].text = box->text();
-        // Qt reports an edit by the pupil before the change that every assignment reports.
-        connect(box, &QLineEdit::textEdited, this, [this, box] { typed_[box].edited = true; });
-    }
     connect(Wis2, &QToolButton::clicked, this, &ExercisePanel::Wis2Click);
     connect(Kontroleer, &MouseButton::mouseDown, this, &ExercisePanel::checkPressed);
     connect(Kontroleer, &MouseButton::mouseUp, this, &ExercisePanel::KontroleerMouseUp);
@@ -450,14 +445,14 @@ void ExercisePanel::NameExercise() {
     }
 }
 
+void ExercisePanel::TellUnreadable(const Judgement& j) {
+    telling_ = true;
+    QMessageBox::critical(Panel1->window(), Panel1->window()->windowTitle(),
+                          Texts().NotANumber.arg(Q(j.Typed)));
+    telling_ = false;
+}
+
 void ExercisePanel::ShowJudgement(const Judgement& j) {
-    if (!j.Readable) {
-        telling_ = true;
-        QMessageBox::critical(Panel1->window(), Panel1->window()->windowTitle(),
-                              Texts().NotANumber.arg(Q(j.Typed)));
-        telling_ = false;
-        return;
-    }
     const QColor sum = j.SumRight ? Green : Red;
     for (int n = 1; n <= 14; ++n) {
         SetFieldColor(Tot[At(n)], sum);
@@ -547,28 +542,13 @@ bool Invisible(QChar c) {
 } // namespace
 
 void ExercisePanel::Write(QLineEdit* box, const QString& text) {
-    ++writing_;
-    box->setText(text);
-    --writing_;
+    guards_.value(box)->Write(text);
 }
 
-bool ExercisePanel::RefuseUntyped(QLineEdit* box) {
-    Typed& typed = typed_[box];
-    const bool edited = typed.edited;
-    typed.edited = false;
-    if (restoring_) {
-        typed.text = box->text();
-        return true;
-    }
-    // A pupil types only into the box that has the focus, shown and in reach.
-    if (writing_ == 0 && !edited && !(box->hasFocus() && Reachable(box))) {
-        restoring_ = true;
-        box->setText(typed.text);
-        restoring_ = false;
-        return true;
-    }
-    typed.text = box->text();
-    return false;
+bool ExercisePanel::PutBack(QLineEdit* box) {
+    // A pupil types only into the box that has the focus; a text pasted or dropped there
+    // goes through the box's rules as typed.
+    return guards_.value(box)->PutBack(true);
 }
 
 bool ExercisePanel::DropInvisible(QLineEdit* box) {
@@ -587,7 +567,7 @@ bool ExercisePanel::DropInvisible(QLineEdit* box) {
 }
 void ExercisePanel::Tot1Change(int n) {
     EditBox* box = Tot[At(n)];
-    if (RefuseUntyped(box)) {
+    if (PutBack(box)) {
         return;
     }
     // Characters a pupil cannot see never stay (the rule runs again, nested, for the rest).

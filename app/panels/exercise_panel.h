@@ -27,9 +27,11 @@ public:
     // The sum row as typed (a hidden box as an empty text) and the change field.
     SumBoxTexts SumRow() const;
     std::string ChangeText() const;
-    // The judgement of a check: the row and the change green or red, the change written
-    // as judged, and spoken. Unreadable: the pupil is told, and nothing changes.
+    // The judgement of a readable check: the row and the change green or red, the change
+    // written as judged, and spoken.
     void ShowJudgement(const Judgement& j);
+    // A row that is no number: the pupil is told in a message, and nothing changes.
+    void TellUnreadable(const Judgement& j);
     // The message about an unreadable row is open: no check is made meanwhile.
     bool Telling() const { return telling_; }
     // Where the window puts the focus whenever it has a choice.
@@ -73,7 +75,7 @@ private:
     void Write(QLineEdit* box, const QString& text);
     // A text that reached a box where no pupil could type it (a screen reader's, into a
     // box the pupil is not in, hidden or covered) is put back; true when it was.
-    bool RefuseUntyped(QLineEdit* box);
+    bool PutBack(QLineEdit* box);
     void Tot1Change(int n);
     void Tot1KeyDown(int n, int key);
     void Tot1KeyPress(QChar key);
@@ -92,15 +94,8 @@ private:
     Amount columnWidth_ = 0;
     bool checkKeyHeld_ = false; // CONTROLEER is held down by its key
     bool telling_ = false;      // the message about an unreadable row is open
-    // What each sum box and the change field held before the change under way, and
-    // whether that change is the pupil's own edit.
-    struct Typed {
-        QString text;
-        bool edited = false;
-    };
-    QHash<const QLineEdit*, Typed> typed_;
-    int writing_ = 0;        // the program is writing a box's text
-    bool restoring_ = false; // a refused text is being put back
+    // Who writes each sum box and the change field.
+    QHash<const QLineEdit*, kit::TextGuard*> guards_;
 
     Announcer* announcer_ = nullptr;
 };

@@ -155,6 +155,35 @@ void PressByShortcut(QAbstractButton* button) {
     }
 }
 
+TextGuard::TextGuard(QLineEdit* box) : QObject(box), box_(box), text_(box->text()) {
+    connect(box, &QLineEdit::textEdited, this, [this] { edited_ = true; });
+}
+
+void TextGuard::Write(const QString& text) {
+    const bool writing = writing_;
+    writing_ = true;
+    box_->setText(text);
+    writing_ = writing;
+}
+
+bool TextGuard::PutBack(bool editPasses) {
+    const bool edited = edited_;
+    edited_ = false;
+    if (putting_) {
+        text_ = box_->text();
+        return true;
+    }
+    const bool passes = writing_ || (edited ? editPasses : box_->hasFocus() && Reachable(box_));
+    if (!passes) {
+        putting_ = true;
+        box_->setText(text_);
+        putting_ = false;
+        return true;
+    }
+    text_ = box_->text();
+    return false;
+}
+
 bool ClickByKey(const QKeyEvent* event, std::initializer_list<KeyButton> keys) {
     if (!PlainKey(event)) {
         return false;

@@ -75,6 +75,29 @@ QString HelpDisplayText(const QString& text);
 // Clicks a button the way the mouse does: the focus first, where a click gives it.
 void ClickAsMouse(QAbstractButton* button);
 
+// Tells apart who changed an edit field's text: the program (Write), the pupil by an edit
+// of their own (typed, pasted, dropped: Qt reports that before the change), or anyone
+// else (a screen reader: Qt's accessible line edit sets the text whole). Made once per
+// field; it lives as long as the field.
+class TextGuard final : public QObject {
+public:
+    explicit TextGuard(QLineEdit* box);
+    // The program writes the text; the field's handlers run as for any change.
+    void Write(const QString& text);
+    // Asked first by every handler of the field's textChanged. The program's change
+    // passes; the pupil's edit passes where `editPasses`; any other change passes only in
+    // the field that has the focus, shown and in reach. A change that does not pass is put
+    // back (the handlers then see nothing more of it) and true is returned.
+    bool PutBack(bool editPasses);
+
+private:
+    QLineEdit* box_;
+    QString text_;         // the text before the change now under way
+    bool edited_ = false;  // the change now under way is the pupil's edit
+    bool writing_ = false; // the program is writing
+    bool putting_ = false; // a refused change is being put back
+};
+
 // A window shortcut's press of the button: only from an edit field or a check box, where
 // the key means nothing else, or from the button itself.
 void PressByShortcut(QAbstractButton* button);

@@ -241,21 +241,21 @@ void SettingsBar::ListHelp(HelpMap& help) const {
     help.insert(Hulpjes, Texts().HulpjesMouseMove);
     help.insert(Image1, Texts().Image1MouseMove);
     // A locked setting says so, beside its field and on its caption.
+    const auto addLock = [&help](QWidget* w) {
+        const QString text = help.value(w);
+        help.insert(w, text.isEmpty() ? Texts().Locked : text + QLatin1Char('\r') + Texts().Locked);
+    };
+    const std::pair<QWidget*, QLabel*> captions[] = {
+        {MaxArtikels, Label1}, {MaxGetal, lblMaxGetal}, {TimerMinuten, Label4}};
     for (int k = 0; k < PresetKeyCount; ++k) {
         if (!presets_.Locked[At(k)]) {
             continue;
         }
         QWidget* control = ControlOf(static_cast<PresetKey>(k));
-        for (QWidget* w :
-             {control,
-              static_cast<QWidget*>(qobject_cast<QLabel*>(control == MaxArtikels    ? Label1
-                                                          : control == MaxGetal     ? lblMaxGetal
-                                                          : control == TimerMinuten ? Label4
-                                                                                    : nullptr))}) {
-            if (w != nullptr) {
-                const QString text = help.value(w);
-                help.insert(w, text.isEmpty() ? Texts().Locked
-                                              : text + QLatin1Char('\r') + Texts().Locked);
+        addLock(control);
+        for (const auto& [field, caption] : captions) {
+            if (field == control) {
+                addLock(caption);
             }
         }
     }
@@ -295,7 +295,7 @@ void SettingsBar::ClearMinutes() {
     if (IsLocked(TimerMinuten)) {
         return;
     }
-    Write(minutes_, QStringLiteral("0"));
+    minutes_.guard->Write(QStringLiteral("0"));
     // What the program writes into a field is a settled value.
     minutes_.rules.Entered("0");
 }
@@ -303,29 +303,18 @@ void SettingsBar::ClearMinutes() {
 // ------------------------------------------------------------------------------ fields
 void SettingsBar::Connect(Field& field) {
     EditBox* box = field.box;
-    field.text = box->text();
-    // Qt reports an edit by the pupil before the change that every assignment reports.
-    connect(box, &QLineEdit::textEdited, this, [this, &field] {
-        field.edited = true;
-        RefuseUnenteredEdit(field);
-    });
+    field.guard = new TextGuard(box);
     connect(box, &QLineEdit::textChanged, this, [this, &field](const QString& text) {
-        const bool edited = field.edited;
-        field.edited = false;
         // A locked field keeps its value, whoever writes it.
         if (IsLocked(field.box) && text != Q(field.rules.Settled())) {
-            Write(field, Q(field.rules.Settled()));
+            field.guard->Write(Q(field.rules.Settled()));
             return;
         }
-        // A screen reader sets a field's text without any key (Qt's accessible line edit
-        // writes it whole). It counts as typed only where a pupil could type: in the
-        // field the pupil is in, shown, enabled and in reach; elsewhere it would be drawn
-        // from unjudged, so it is put back.
-        if (!writing_ && !edited && !(field.box->hasFocus() && Reachable(field.box))) {
-            Write(field, field.text);
-            return;
-        }
-        field.text = text;
+        // A field's text is judged when the pupil leaves it, and the next exercise is
+        // drawn from it: a text that reaches a field the pupil is not in (pasted from its
+        // menu after leaving another field drew an exercise and took the focus away, or
+        // set by a screen reader) would never be judged, so it is put back.
+        field.guard->PutBack(field.box->hasFocus());
     });
     connect(box, &EditBox::clicked, this,
             [this, &field](bool secondOfDouble) { FieldClick(field, secondOfDouble); });
@@ -344,20 +333,13 @@ bool SettingsBar::IsField(const QWidget* w) const {
     return w == addends_.box || w == largest_.box || w == minutes_.box;
 }
 
-void SettingsBar::Write(Field& field, const QString& text) {
-    const bool writing = writing_;
-    writing_ = true;
-    field.box->setText(text);
-    writing_ = writing;
-}
-
 void SettingsBar::Show(Field& field, const std::string& text) {
-    Write(field, QString::fromStdString(text));
+    field.guard->Write(QString::fromStdString(text));
 }
 
 void SettingsBar::FieldClick(Field& field, bool secondOfDouble) {
     if (field.rules.Click(Std(field.box->text()), secondOfDouble)) {
-        Write(field, QString());
+        field.guard->Write(QString());
     }
     field.box->setFocus(Qt::MouseFocusReason);
 }
@@ -398,16 +380,6 @@ void SettingsBar::FieldExit(Field& field) {
     Show(field, outcome.Text);
     if (outcome.NewExercise && &field != confirming_) {
         emit exerciseAsked(true);
-    }
-}
-
-void SettingsBar::RefuseUnenteredEdit(Field& field) {
-    // A field's text is judged when the pupil leaves it, and the next exercise is drawn
-    // from it. A text that reaches a field the pupil is not in (pasted from its menu
-    // after leaving another field drew an exercise and took the focus away) would never
-    // be judged, so it is put back as it was.
-    if (!field.box->hasFocus()) {
-        Write(field, field.text);
     }
 }
 

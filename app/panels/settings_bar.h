@@ -51,11 +51,8 @@ private:
     struct Field {
         EditBox* box = nullptr;
         SettingField rules;
-        QString text;        // the box's text before the change now under way
-        bool edited = false; // the change under way is the pupil's own edit
+        kit::TextGuard* guard = nullptr; // who writes the field's text
     };
-    // Writes a field's text as the program does, outside the rules for the pupil's input.
-    void Write(Field& field, const QString& text);
     void Build(QWidget* window);
     void ApplyPresets();
     QWidget* ControlOf(PresetKey key) const;
@@ -68,13 +65,11 @@ private:
     void FieldEnter(Field& field, Qt::FocusReason reason);
     void FieldKeyPress(Field& field, QChar key);
     void FieldExit(Field& field);
-    void RefuseUnenteredEdit(Field& field);
     void ClickControl(QWidget* control);
 
-    Field addends_{nullptr, SettingField(SettingKind::Addends, "2"), {}};
-    Field largest_{nullptr, SettingField(SettingKind::LargestAddend, "100"), {}};
-    Field minutes_{nullptr, SettingField(SettingKind::Minutes, "0"), {}};
+    Field addends_{nullptr, SettingField(SettingKind::Addends, "2")};
+    Field largest_{nullptr, SettingField(SettingKind::LargestAddend, "100")};
+    Field minutes_{nullptr, SettingField(SettingKind::Minutes, "0")};
     const Field* confirming_ = nullptr; // set while Enter makes its new exercise
     Presets presets_;
-    bool writing_ = false; // the program is writing a field's text
 };
