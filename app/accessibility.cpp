@@ -189,12 +189,38 @@ Announcer::Announcer(QWidget* parent) : QWidget(parent) {
     hide();
 }
 
-void Announcer::Announce(const QString& text) {
+Announcer* Announcer::Of(const QWidget* w) {
+    return w == nullptr ? nullptr : w->window()->findChild<Announcer*>();
+}
+
+void Announcer::Say(const QString& text) {
+    if (text.isEmpty()) {
+        return;
+    }
+    pending_ << text;
+    if (!flushQueued_) {
+        flushQueued_ = true;
+        QMetaObject::invokeMethod(this, &Announcer::Flush, Qt::QueuedConnection);
+    }
+}
+
+void Announcer::Flush() {
+    flushQueued_ = false;
+    if (pending_.isEmpty()) {
+        return;
+    }
+    const QString text = pending_.join(QLatin1Char(' '));
+    pending_.clear();
     // A notification is spoken when it appears: take it away first, so that the same
     // text twice is spoken twice.
     hide();
     setAccessibleName(text);
     show();
+}
+
+void Announcer::Announce(const QString& text) {
+    Say(text);
+    Flush();
 }
 
 void SetAccessibleRole(QWidget* w, int role) {

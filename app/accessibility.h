@@ -9,13 +9,27 @@
 // (an interface is made once per control, the first time it is asked for).
 void InstallAccessibility();
 
-// Speaks a short text through the screen reader without showing anything: a control
-// of no size whose role is a notification, shown anew with each text.
+// Speaks short texts through the screen reader without showing anything: a control of
+// no size whose role is a notification, shown anew with each text. What one action of
+// the pupil has to say is gathered and spoken at once when the window has drawn itself,
+// after every other change the action made: a screen reader that is flooded with events
+// drops what came before the flood, and two texts in a row would be read as the last.
 class Announcer : public QWidget {
     Q_OBJECT
 public:
     explicit Announcer(QWidget* parent);
+    // The announcer of the window `w` belongs to, or none.
+    static Announcer* Of(const QWidget* w);
+    // Adds a text to what is spoken next; said by Flush, or when the current event has
+    // been handled should nothing flush before.
+    void Say(const QString& text);
+    void Flush();
+    // Says a text at once, after anything gathered.
     void Announce(const QString& text);
+
+private:
+    QStringList pending_;
+    bool flushQueued_ = false;
 };
 
 // Gives a control a role of its own for the interfaces above (a panel that comes up

@@ -1,5 +1,6 @@
 #include "app/form.h"
 
+#include "app/accessibility.h"
 #include "app/artwork.h"
 #include "app/panels/exercise_panel.h"
 #include "app/panels/info_panel.h"
@@ -268,6 +269,10 @@ void TForm1::Draw() {
     wallet_->Draw();
     points_->Draw(lesson_);
     exercise_->Draw();
+    // What the action has to say comes after everything it changed.
+    if (Announcer* announcer = Announcer::Of(this)) {
+        announcer->Flush();
+    }
 }
 
 void TForm1::NewExercise(bool newSeries) {
@@ -377,6 +382,8 @@ void TForm1::CloseWallet() {
     movingFocus_ = false;
     wallet_->Close();
     lesson_.ClosePayment();
+    // Back at the receipt, with the amount paid.
+    exercise_->SayExercise();
     Draw();
 }
 
@@ -388,6 +395,9 @@ void TForm1::DealWallet() {
 // ------------------------------------------------------------------------------- keys
 bool TForm1::KeyboardKey(QKeyEvent* event) {
     const int key = event->key();
+    if (event->type() == QEvent::KeyPress) {
+        exercise_->NoteKeyPress(event);
+    }
     switch (event->type()) {
     case QEvent::ShortcutOverride:
         if (wallet_->TakesActivation(key)) {

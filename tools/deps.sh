@@ -10,6 +10,9 @@ packages="g++ make cmake qt6-base-dev libjpeg62-turbo-dev fonts-liberation2 libb
 # one that talks AT-SPI), a session bus (dbus-run-session), the AT-SPI bus and registry,
 # and Debian's AT-SPI client for python.
 packages="$packages xvfb dbus-daemon at-spi2-core python3-pyatspi"
+# The lesson heard through a real screen reader: Orca, speech-dispatcher with espeak-ng,
+# xdotool for the keys, and the locale sources localedef compiles the pupil's language from.
+packages="$packages orca speech-dispatcher speech-dispatcher-espeak-ng espeak-ng xdotool locales"
 # The small-screen test: a real window manager that draws frames and keeps a panel's
 # margin free, and the X tools that read where it put the window. The silent-display
 # test starts Qt's Wayland platform, and the Wayland test a headless Weston.

@@ -57,9 +57,12 @@ struct ExerciseTexts {
     QString SumBox = ExercisePanel::tr("som, %1"); // %1: the column
     QString Right = ExercisePanel::tr("goed");
     QString Wrong = ExercisePanel::tr("fout");
-    QString SumJudged = ExercisePanel::tr("Som %1.");           // %1: right or wrong
-    QString ChangeJudged = ExercisePanel::tr(" Teruggave %1."); // %1: right or wrong
-    QString ReceiptLine = ExercisePanel::tr("%1 %2 %3");        // quantity, article, price
+    QString SumJudged = ExercisePanel::tr("Som %1.");             // %1: right or wrong
+    QString ChangeJudged = ExercisePanel::tr(" Teruggave %1.");   // %1: right or wrong
+    QString ReceiptLine = ExercisePanel::tr("%1 %2 %3");          // quantity, article, price
+    QString ExerciseSaid = ExercisePanel::tr("Oefening %1: %2."); // number, the addends
+    QString Plus = ExercisePanel::tr("plus");
+    QString PaidSaid = ExercisePanel::tr("Betaald: %1.");
     // The columns of the sum boxes from the right, with the decimal comma or without.
     QStringList Columns = {
         ExercisePanel::tr("eenheden"),          ExercisePanel::tr("tientallen"),
@@ -294,6 +297,8 @@ void ExercisePanel::Connect() {
         connect(box, &QLineEdit::textChanged, this, [this, n] { Tot1Change(n); });
         connect(box, &EditBox::keyDown, this, [this, n](int key) { Tot1KeyDown(n, key); });
         connect(box, &EditBox::keyPress, this, &ExercisePanel::Tot1KeyPress);
+        // The help asked for in a box is said once; leaving the box takes it back.
+        connect(box, &EditBox::focusLost, this, [this, n] { DescribeSumBox(n); });
         // The carry label stays where it is when the leftmost box takes the focus.
         if (n <= 13) {
             connect(box, &EditBox::focusGained, this, [this, n] { Tot1Enter(n); });
@@ -326,11 +331,18 @@ void ExercisePanel::NameControls() {
     for (const auto& [label, help] : captions) {
         SetDescription(label, help.isEmpty() ? label->text() : HelpDisplayText(help));
     }
-    // Each amount is labelled by its caption (LABELLED_BY), as each field by its own.
-    lblTotaal->setBuddy(Tot[1]);
+    // Each amount is labelled by its caption (LABELLED_BY), as each field by its own. The
+    // sum boxes are not: a screen reader would read the units box by the caption
+    // "Totaal :" instead of by its column.
     lblBetaald->setBuddy(Betaald);
     lblTeruggave->setBuddy(Teruggave);
     announcer_ = new Announcer(Panel1->window());
+    // A sum box explains itself when asked (F1, the pointer), not each time the focus
+    // comes: the pupil moves through them with every digit.
+    for (int n = 1; n <= 14; ++n) {
+        HelpOnRequest(Tot[At(n)]);
+    }
+    NameSumBoxes(false);
 }
 
 void ExercisePanel::Expose(Controls& ui) const {
@@ -422,14 +434,51 @@ void ExercisePanel::DrawExercise() {
     Hulpje->setVisible(settings.Helps);
     ClearSumRow();
     NameExercise();
+    SayExercise();
+}
+
+void ExercisePanel::SayExercise() {
+    const ExerciseState& ex = lesson_.Exercise();
+    const int top = lesson_.FirstLineInUse();
+    const bool receipt = lesson_.Receipt();
+    QStringList lines;
+    for (int r = top; r <= 12; ++r) {
+        const ExerciseLine& l = ex.Lines[At(r)];
+        lines << (receipt
+                      ? Texts()
+                            .ReceiptLine.arg(Q(l.QuantityText), Q(l.ArticleName), Q(l.AmountText))
+                            .simplified()
+                      : Q(l.AmountText).simplified());
+    }
+    const QString separator =
+        receipt ? QStringLiteral("; ") : QLatin1Char(' ') + Texts().Plus + QLatin1Char(' ');
+    QString said =
+        Texts().ExerciseSaid.arg(QString::number(lesson_.ExerciseNumber()), lines.join(separator));
+    if (receipt && ex.Paid > 0) {
+        said += QLatin1Char(' ') + Texts().PaidSaid.arg(Q(FormatPlain(ex.Paid)));
+    }
+    announcer_->Say(said);
+}
+
+void ExercisePanel::NameSumBoxes(bool decimal) {
+    for (int n = 1; n <= 14; ++n) {
+        SetName(Tot[At(n)], Texts().SumBox.arg(ColumnName(n, decimal)));
+        DescribeSumBox(n);
+    }
+}
+
+void ExercisePanel::DescribeSumBox(int n) {
+    // Besides its column a box has the judgement to tell, or nothing: its description is
+    // then its name, which a screen reader does not read twice (without one it would
+    // read the tooltip, with every digit typed).
+    EditBox* box = Tot[At(n)];
+    const bool judged = !sumDescription_.isEmpty() && Shown(box);
+    SetDescription(box, judged ? sumDescription_ : box->accessibleName());
 }
 
 void ExercisePanel::NameExercise() {
     const ExerciseState& ex = lesson_.Exercise();
-    const bool decimal = ex.ExpectedChar[3] == ',';
-    for (int n = 1; n <= 14; ++n) {
-        SetName(Tot[At(n)], Texts().SumBox.arg(ColumnName(n, decimal)));
-    }
+    NameSumBoxes(ex.ExpectedChar[3] == ',');
     // A receipt is read line by line: the price carries its whole line.
     const bool receipt = lesson_.Receipt();
     const int top = lesson_.FirstLineInUse();
@@ -462,14 +511,15 @@ void ExercisePanel::ShowJudgement(const Judgement& j) {
         SetFieldColor(Teruggave, *j.ChangeRight ? Green : Red);
     }
     QString said = Texts().SumJudged.arg(GoodOrWrong(j.SumRight));
+    sumDescription_ = GoodOrWrong(j.SumRight);
     for (int n = 1; n <= 14; ++n) {
-        SetDescription(Tot[At(n)], GoodOrWrong(j.SumRight));
+        DescribeSumBox(n);
     }
     if (j.ChangeRight) {
         said += Texts().ChangeJudged.arg(GoodOrWrong(*j.ChangeRight));
         SetDescription(Teruggave, GoodOrWrong(*j.ChangeRight));
     }
-    announcer_->Announce(said);
+    announcer_->Say(said);
 }
 
 void ExercisePanel::SetJudgementColours(const QColor& sum, const QColor& change) {
@@ -483,9 +533,9 @@ void ExercisePanel::SetJudgementColours(const QColor& sum, const QColor& change)
 }
 
 void ExercisePanel::ClearJudgement() {
-    const QString sumHelp = HelpDisplayText(Texts().Tot14MouseMove);
+    sumDescription_.clear();
     for (int n = 1; n <= 14; ++n) {
-        SetDescription(Tot[At(n)], sumHelp);
+        DescribeSumBox(n);
     }
     SetDescription(Teruggave, HelpDisplayText(Texts().TeruggaveMouseMove));
 }
@@ -494,14 +544,25 @@ void ExercisePanel::ClearSumRow() {
     for (int n = 1; n <= 14; ++n) {
         SetFieldColor(Tot[At(n)], White);
     }
-    // Each assignment runs the box's change rule: "0" is accepted, the blank refused and
-    // so removed again.
+    // Each assignment runs the box's change rule: "0" is accepted, the other boxes are
+    // emptied; a box that is empty already stays as it is. The rules' focus moves
+    // wait for the end, where the focus goes to the units box once, as the last of them
+    // would have put it: a screen reader hears the focus arrive there and nowhere else.
+    const bool unitsHadFocus = Tot[1]->hasFocus();
+    clearing_ = true;
     Write(Tot[1], QStringLiteral("0"));
     for (int n = 2; n <= 14; ++n) {
-        Write(Tot[At(n)], QStringLiteral(" "));
+        if (!Tot[At(n)]->text().isEmpty()) {
+            Write(Tot[At(n)], QString()); // as the refused blank would leave it
+        }
     }
+    clearing_ = false;
     SetFieldColor(Teruggave, White);
     ClearJudgement();
+    if (unitsHadFocus && Shown(Tot[2])) {
+        // The units box would have left and taken the focus back: it enters it again.
+        Tot1Enter(1);
+    }
     FocusUnitsBox();
 }
 
@@ -590,13 +651,13 @@ void ExercisePanel::Tot1Change(int n) {
             }
         } else {
             Write(box, QString());
-            if (Shown(box)) {
+            if (Shown(box) && !clearing_) {
                 box->setFocus();
             }
         }
     } else {
         const int next = n == 14 ? 1 : n + 1;
-        if (Shown(Tot[At(next)])) {
+        if (Shown(Tot[At(next)]) && !clearing_) {
             Tot[At(next)]->setFocus();
         }
     }
@@ -756,11 +817,19 @@ bool ExercisePanel::Key(const QKeyEvent* event) {
         return false;
     }
     switch (event->key()) {
-    case Qt::Key_F2:
-        if (!checkKeyHeld_ && Reachable(Kontroleer)) {
+    case Qt::Key_F2: {
+        // A key held down repeats; where something between the keyboard and the window
+        // (a screen reader's key grab) turns each repeat into a release and a press, the
+        // press follows the release within a few milliseconds, faster than a hand can.
+        constexpr unsigned long kRepeatGap = 50; // ms
+        const unsigned long at = event->timestamp();
+        const bool repeated = at != 0 && checkKeyReleasedAt_ != 0 && at >= checkKeyReleasedAt_ &&
+                              at - checkKeyReleasedAt_ < kRepeatGap;
+        if (!checkKeyHeld_ && !repeated && Reachable(Kontroleer)) {
             CheckKeyDown();
         }
         return true;
+    }
     case Qt::Key_F4:
         if (Reachable(Geld)) {
             Geld->Press();
@@ -772,10 +841,20 @@ bool ExercisePanel::Key(const QKeyEvent* event) {
     }
 }
 
+void ExercisePanel::NoteKeyPress(const QKeyEvent* event) {
+    // Another key between F2's release and its next press makes that press a new one.
+    if (event->key() != Qt::Key_F2) {
+        checkKeyReleasedAt_ = 0;
+    }
+}
+
 bool ExercisePanel::KeyRelease(const QKeyEvent* event) {
-    if (event->key() == Qt::Key_F2 && checkKeyHeld_ && !event->isAutoRepeat()) {
-        CheckKeyUp();
-        return true;
+    if (event->key() == Qt::Key_F2 && !event->isAutoRepeat()) {
+        checkKeyReleasedAt_ = event->timestamp();
+        if (checkKeyHeld_) {
+            CheckKeyUp();
+            return true;
+        }
     }
     return false;
 }

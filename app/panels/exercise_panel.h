@@ -34,6 +34,9 @@ public:
     void TellUnreadable(const Judgement& j);
     // The message about an unreadable row is open: no check is made meanwhile.
     bool Telling() const { return telling_; }
+    // Tells a screen reader the exercise on screen: its number and its addends in order
+    // (a receipt line by line, then the amount paid).
+    void SayExercise();
     // Where the window puts the focus whenever it has a choice.
     void FocusUnitsBox();
     void FocusChangeField();
@@ -45,6 +48,8 @@ public:
     // F2 (held), F3, F4, F7 and F8; F2's release. True when the key was the panel's.
     bool Key(const QKeyEvent* event);
     bool KeyRelease(const QKeyEvent* event);
+    // Every key pressed in the window, before it goes anywhere.
+    void NoteKeyPress(const QKeyEvent* event);
 
     // Left edge, in pixels, of the carry label over sum box `box` (1..13): the left edge of
     // the bottom price label plus a fraction of columns (11.2 over box 1, one less per box
@@ -65,6 +70,9 @@ private:
     void NameControls();
     void DrawExercise();
     void NameExercise();
+    // Names each sum box by its column; `decimal`: with the decimal comma in box 3.
+    void NameSumBoxes(bool decimal);
+    void DescribeSumBox(int n);
     void ClearSumRow();
     void SetJudgementColours(const QColor& sum, const QColor& change);
     void ClearJudgement();
@@ -93,7 +101,13 @@ private:
     unsigned drawnSerial_ = 0;
     Amount columnWidth_ = 0;
     bool checkKeyHeld_ = false; // CONTROLEER is held down by its key
-    bool telling_ = false;      // the message about an unreadable row is open
+    // When F2 was last let go, by the keyboard's clock (0: not known): a press right after
+    // it is the key still held, its repeat sent as a release and a press.
+    unsigned long checkKeyReleasedAt_ = 0;
+    bool clearing_ = false; // the sum row is being cleared: the focus waits for the end
+    // What a screen reader says of each shown sum box besides its column: the judgement.
+    QString sumDescription_;
+    bool telling_ = false; // the message about an unreadable row is open
     // Who writes each sum box and the change field.
     QHash<const QLineEdit*, kit::TextGuard*> guards_;
 

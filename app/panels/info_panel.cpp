@@ -1,7 +1,9 @@
 #include "app/panels/info_panel.h"
 
+#include "app/accessibility.h"
 #include "app/artwork.h"
 
+#include <QApplication>
 #include <QIcon>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -130,6 +132,14 @@ bool InfoPanel::eventFilter(QObject* watched, QEvent* event) {
 void InfoPanel::Open() {
     focusBefore_ = FocusedWidget();
     Info->show();
+    // Read out as a page is, top to bottom, after the focus has come to OK.
+    if (Announcer* announcer = Announcer::Of(window_)) {
+        QStringList lines;
+        for (const QLabel* label : {Label44, Label45, Label42, Label43, Label46}) {
+            lines << label->text().simplified();
+        }
+        announcer->Say(lines.join(QLatin1Char(' ')));
+    }
 }
 
 bool InfoPanel::IsOpen() const {
@@ -184,10 +194,18 @@ void InfoPanel::Explain(const HelpMap& help, std::function<bool(const QWidget*)>
     // A screen reader gives the same explanation as the box.
     for (auto it = help_.cbegin(); it != help_.cend(); ++it) {
         const QString& text = it.value();
-        if (!text.isEmpty()) {
+        if (!text.isEmpty() && !HelpsOnRequest(it.key())) {
             it.key()->setAccessibleDescription(HelpDisplayText(text));
         }
     }
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget* old, QWidget*) {
+        if (old != nullptr && old == explained_) {
+            explained_ = nullptr;
+            if (old->accessibleDescription() == Help->toPlainText()) {
+                SetDescription(old, describedBefore_);
+            }
+        }
+    });
     // Qt tells a widget of movements without a pressed button only with mouse tracking
     // on; every widget takes them, so none passes its movements on to its container.
     // Every mouse movement over the window's widgets reaches the window before the widget
@@ -220,7 +238,7 @@ void InfoPanel::HelpForFocus() {
     }
     const auto handler = help_.constFind(w);
     if (handler != help_.cend()) {
-        ShowHelp(*handler);
+        ShowHelp(w, *handler, true);
     }
 }
 
@@ -246,14 +264,27 @@ void InfoPanel::HelpPointerMoved(QWidget* receiver, QPoint at) {
     }
     const auto handler = help_.constFind(control);
     if (handler != help_.cend()) {
-        ShowHelp(*handler);
+        ShowHelp(control, *handler, false);
     }
 }
 
-void InfoPanel::ShowHelp(const QString& text) {
+void InfoPanel::ShowHelp(QWidget* control, const QString& text, bool spoken) {
     // Writing the text already shown would only lay the box out again.
     const QString shown = HelpDisplayText(text);
     if (Help->toPlainText() != shown) {
         Help->setPlainText(shown);
+    }
+    if (HelpsOnRequest(control) && control->accessibleDescription() != shown) {
+        if (control->hasFocus()) {
+            explained_ = control;
+            describedBefore_ = control->accessibleDescription();
+        }
+        SetDescription(control, shown);
+    }
+    // Said aloud too: Qt 6.4 sends a new description to a screen reader without its text.
+    if (spoken && !shown.isEmpty()) {
+        if (Announcer* announcer = Announcer::Of(window_)) {
+            announcer->Announce(shown);
+        }
     }
 }

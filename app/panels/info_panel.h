@@ -40,7 +40,9 @@ private:
     void OKKnopClick();
     void HelpForFocus();
     void HelpPointerMoved(QWidget* receiver, QPoint at);
-    void ShowHelp(const QString& text);
+    // Shows the control's help in the box; it becomes the control's description where that
+    // waits to be asked for. `spoken`: a screen reader says it too (F1).
+    void ShowHelp(QWidget* control, const QString& text, bool spoken);
 
     QWidget* window_ = nullptr;
     QShortcut* enter_ = nullptr; // presses OK while the panel is shown
@@ -48,4 +50,8 @@ private:
     std::function<bool(const QWidget*)> isField_;
     // Where the focus was when the panel opened; it goes back there.
     QPointer<QWidget> focusBefore_;
+    // The control whose help was asked for while it had the focus, and its description
+    // before: leaving the control takes the help back.
+    QPointer<QWidget> explained_;
+    QString describedBefore_;
 };

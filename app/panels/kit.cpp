@@ -139,6 +139,14 @@ QString HelpDisplayText(const QString& text) {
     return shown;
 }
 
+void HelpOnRequest(QWidget* w) {
+    w->setProperty("quorvelHelpOnRequest", true);
+}
+
+bool HelpsOnRequest(const QWidget* w) {
+    return w->property("quorvelHelpOnRequest").toBool();
+}
+
 void ClickAsMouse(QAbstractButton* button) {
     // A press of the mouse gives the focus to a control that takes it by click, and the
     // click follows on the release.

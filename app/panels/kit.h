@@ -71,6 +71,10 @@ using HelpMap = QHash<QWidget*, QString>;
 // A help text as the box shows it and a screen reader reads it: every carriage return
 // becomes a paragraph break.
 QString HelpDisplayText(const QString& text);
+// A control whose help text becomes its description for a screen reader only once the
+// pupil asks for it (F1, the pointer), instead of being read each time the focus comes.
+void HelpOnRequest(QWidget* w);
+bool HelpsOnRequest(const QWidget* w);
 
 // Clicks a button the way the mouse does: the focus first, where a click gives it.
 void ClickAsMouse(QAbstractButton* button);

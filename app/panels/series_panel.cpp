@@ -95,7 +95,9 @@ SeriesPanel::SeriesPanel(QWidget* window) : QObject(window) {
     Label50->setBuddy(Label49);
     Label52->setBuddy(Label51);
     // The results come up as a notification, which a screen reader speaks, and the
-    // focus goes to RESET, where Space and Escape press it.
+    // focus goes to RESET, where Space and Escape press it. The focus carries them too,
+    // as RESET's description: a screen reader flooded by the end of the series drops the
+    // notification, never the focus.
     SetAccessibleRole(Panel3, QAccessible::Notification);
     Panel3->installEventFilter(this);
 }
@@ -105,8 +107,12 @@ bool SeriesPanel::eventFilter(QObject* watched, QEvent* event) {
         const bool shown = event->type() == QEvent::ShowToParent;
         if (watched == OKKnop1) {
             escape_->setEnabled(shown);
-        } else if (watched == Panel3 && shown) {
-            AnnounceResults();
+        } else if (watched == Panel3) {
+            if (shown) {
+                AnnounceResults();
+            } else {
+                SetDescription(OKKnop1, QString());
+            }
         }
     }
     return QObject::eventFilter(watched, event);
@@ -139,8 +145,10 @@ void SeriesPanel::Draw(const Lesson& lesson) {
 void SeriesPanel::AnnounceResults() {
     if (lesson_ != nullptr) {
         const SeriesResultTexts results = lesson_->Results();
-        SetName(Panel3,
-                Texts().ResultsSaid.arg(Q(results.Points), Q(results.Made), Q(results.Percentage)));
+        const QString said =
+            Texts().ResultsSaid.arg(Q(results.Points), Q(results.Made), Q(results.Percentage));
+        SetName(Panel3, said);
+        SetDescription(OKKnop1, said);
     }
     if (Acts(OKKnop1)) {
         // The focus frame shows, as after a focus moved by the keyboard, only when the

@@ -1,5 +1,7 @@
 #include "app/panels/settings_bar.h"
 
+#include "app/accessibility.h"
+
 #include "engine/settings.h"
 
 #include <QKeyEvent>
@@ -42,6 +44,9 @@ struct BarTexts {
     QString Locked = SettingsBar::tr("Deze instelling is door de school vastgelegd.");
     // For a screen reader.
     QString KindOfExercise = SettingsBar::tr("Soort oefening");
+    // Said when a key ticks a box from elsewhere: %1 is the box's caption.
+    QString Ticked = SettingsBar::tr("%1 aangevinkt.");
+    QString Unticked = SettingsBar::tr("%1 niet aangevinkt.");
     // What the help box says of each control, word for word, spelling slips included
     // ("berekent", "samensteld"): pupils and teachers know these texts as they are.
     // Lines are joined by a carriage return; some texts open with an empty line.
@@ -429,6 +434,17 @@ bool SettingsBar::Key(const QKeyEvent* event) {
         break;
     default:
         return false;
+    }
+    // The focus stays where it is, so a screen reader hears nothing of the box itself:
+    // the window says what the box now shows, before what the click brings.
+    auto* box = qobject_cast<QCheckBox*>(control);
+    if (box != nullptr && Reachable(box)) {
+        QString caption = box->text();
+        caption.remove(QLatin1Char(':'));
+        if (Announcer* announcer = Announcer::Of(box)) {
+            announcer->Say(
+                (box->isChecked() ? Texts().Unticked : Texts().Ticked).arg(caption.simplified()));
+        }
     }
     ClickControl(control);
     return true;

@@ -1,5 +1,7 @@
 #include "app/panels/wallet_panel.h"
 
+#include "app/accessibility.h"
+
 #include "app/artwork.h"
 #include "app/panels/wallet_look.h"
 
@@ -39,6 +41,11 @@ struct WalletTexts {
     QString Assembled = WalletPanel::tr("Betaald");
     QString AssembledTip = WalletPanel::tr("Het bedrag dat u betaalt.");
     // For a screen reader: "biljet van 50 euro", "munt van 2 cent".
+    // Said as the wallet opens, and as a piece is taken (with the amount so far while it
+    // is shown).
+    QString DueSaid = WalletPanel::tr("Te betalen: %1.");
+    QString TakenSaid = WalletPanel::tr("%1 genomen.");
+    QString AssembledSaid = WalletPanel::tr("Betaald: %1.");
     QString NoteOfEuros = WalletPanel::tr("biljet van %1 euro");
     QString CoinOfEuros = WalletPanel::tr("munt van %1 euro");
     QString CoinOfCents = WalletPanel::tr("munt van %1 cent");
@@ -241,6 +248,7 @@ void WalletPanel::Draw() {
         }
     }
     GroupBox2->setVisible(settings.Helps);
+    SayWhatChanged();
     if (!opened_) {
         return;
     }
@@ -255,6 +263,25 @@ void WalletPanel::Draw() {
     }
 }
 
+void WalletPanel::SayWhatChanged() {
+    Announcer* announcer = Announcer::Of(Portemonnee);
+    const Amount assembled = lesson_.Assembled();
+    if (announcer != nullptr && Portemonnee->isVisible()) {
+        if (sayDue_) {
+            announcer->Say(Texts().DueSaid.arg(Label3->text().trimmed()));
+        } else if (assembled > saidAssembled_) {
+            QString said = Texts().TakenSaid.arg(PieceName(assembled - saidAssembled_));
+            // The amount so far only where the pupil sees it too.
+            if (lesson_.Settings().Helps) {
+                said += QLatin1Char(' ') + Texts().AssembledSaid.arg(Geldteller->text());
+            }
+            announcer->Say(said);
+        }
+    }
+    sayDue_ = false;
+    saidAssembled_ = assembled;
+}
+
 void WalletPanel::PreparePiecePictures() {
     for (int s = 0; s < DenominationCount; ++s) {
         Picture* piece = Pieces[At(s)][1];
@@ -265,6 +292,7 @@ void WalletPanel::PreparePiecePictures() {
 
 void WalletPanel::Open() {
     opened_ = true;
+    sayDue_ = true;
     Portemonnee->show();
     // Typing digits into a sum box hidden under the wallet would surprise the pupil,
     // so the wallet takes the focus. Leaving a settings field may make a new exercise;

@@ -41,6 +41,8 @@ private:
     };
     void Build(QWidget* window);
     void PreparePiecePictures();
+    // Tells a screen reader the amount to pay as the wallet opens, and each piece taken.
+    void SayWhatChanged();
     bool HasFocus() const;
     bool WalletKey(int key);
     std::vector<ShownPiece> PiecesInWallet(const QWidget* leaving = nullptr) const;
@@ -50,6 +52,8 @@ private:
     void PieceHidden(Picture* piece);
 
     const Lesson& lesson_;
-    bool payable_ = false; // the exercise on screen is paid from the wallet
-    bool opened_ = false;  // the wallet was opened, and so dealt
+    bool payable_ = false;     // the exercise on screen is paid from the wallet
+    bool opened_ = false;      // the wallet was opened, and so dealt
+    bool sayDue_ = false;      // the wallet has just opened: the amount to pay is said
+    Amount saidAssembled_ = 0; // the amount assembled when the wallet last drew
 };

@@ -147,7 +147,7 @@ CONTROLS = [
     dict(id="Panel3", role="notification", name="Resultaten"),
     dict(id="Info", role="panel", name="Info over het programma"),
     # Speaks the judgement; it has no size and is hidden until the first check.
-    dict(id="Aankondiging", role="notification", absent=["showing"]),
+    dict(id="Aankondiging", role="notification"),
     # Pictures that act on a click.
     dict(id="Image4", name="Stop het programma."),
     dict(id="Image1", name="Info over het Programma."),

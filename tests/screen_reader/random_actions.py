@@ -402,6 +402,7 @@ class Run:
         self.played = []
         self.failures = []
         self.announced = []
+        self.announcer = None  # known once the window is on the bus
         self.extents = {}
         self.focus_candidates = set()
         self.counts = dict(points=0, boxes=0, series_ends=0, skipped=0, refocused=0)
@@ -452,10 +453,14 @@ class Run:
             if event.detail1 == 1 and event.source.path in self.key_of_path:
                 self.focus_candidates.add(self.key_of_path[event.source.path])
         elif event.detail1 == 1 and event.source == self.announcer:
+            # The announcer also tells the exercise, the wallet and the help: only what
+            # a check says is a judgement.
             try:
-                self.announced.append(event.source.name)
+                said = event.source.name
             except GLib.Error:
-                self.announced.append("")
+                said = ""
+            if re.search(r"\bSom (goed|fout)\.", said) or not said:
+                self.announced.append(said)
 
     # ----------------------------------------------------------------- inertness
     def rect(self, key):
