@@ -10,6 +10,7 @@
 #include "support/answer_setup.h"
 #include "support/ink.h"
 
+#include <QMenu>
 #include <QStyleOptionButton>
 #include <QTextDocument>
 #include <QTextEdit>
@@ -179,6 +180,11 @@ void LanguagesTest::windowSpeaksTheLanguage() {
              InLanguage("biljet van 50 euro", "billet de 50 euros", "50-Euro-Schein"));
     QCOMPARE(piece("Stuk1centn1"),
              InLanguage("munt van 1 cent", "pièce de 1 cent", "1-Cent-Münze"));
+    // Qt's own texts follow (Qt's translations): the edit fields' menu. The Dutch window keeps
+    // Qt's English, as it always had.
+    const std::unique_ptr<QMenu> edits(f->MaxArtikels->createStandardContextMenu());
+    QCOMPARE(edits->actions().first()->text().section(QLatin1Char('\t'), 0, 0),
+             InLanguage("&Undo", "&Annuler", "&Rückgängig"));
     ClickThroughWindow(f.form.get(), f->Kontroleer);
     const auto* announcer = f.form->findChild<Announcer*>();
     QVERIFY(announcer);
