@@ -17,7 +17,7 @@ TEST_ENV := QT_QPA_PLATFORM=offscreen
 WERROR ?= ON
 
 .PHONY: all deps configure build run test test-sanitize soak fuzz fuzz-short fuzz-build bench \
-	bench-startup screenshots package format format-check clean
+	bench-startup screenshots translations package format format-check clean
 
 all: build
 
@@ -94,6 +94,13 @@ package: build
 screenshots: build
 	mkdir -p screenshots
 	$(TEST_ENV) ./$(RELEASE_DIR)/app/quorvel-screenshots screenshots
+
+# The translations (translations/*.ts) brought up to date with the texts of the sources
+# (lupdate): new texts wait there, unfinished, for a translator (linguist <file>); the
+# build fails until every one is finished.
+translations: deps
+	cmake -S . -B $(TEST_DIR) -DCMAKE_BUILD_TYPE=Debug -DQUORVEL_WERROR=$(WERROR)
+	cmake --build $(TEST_DIR) --target update_translations
 
 format:
 	clang-format -i $$(git ls-files '*.cpp' '*.h')

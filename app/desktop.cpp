@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/desktop.h"
 
+#include "app/language.h"
+
 #include <QApplication>
 #include <QByteArray>
 #include <QCloseEvent>
@@ -149,10 +151,11 @@ void ScaledWindow::closeEvent(QCloseEvent* event) {
 
 void SayNoDisplay() {
     // Said before there is an application object, or instead of one.
-    const QString line =
-        QCoreApplication::translate("Desktop", "quorvel: geen grafische sessie gevonden; Quorvel "
-                                               "heeft een bureaublad nodig (X11 of Wayland).");
-    std::fprintf(stderr, "%s\n", line.toLocal8Bit().constData());
+    const char* const line = QT_TRANSLATE_NOOP("Desktop", "quorvel: geen grafische sessie "
+                                                          "gevonden; Quorvel heeft een bureaublad "
+                                                          "nodig (X11 of Wayland).");
+    std::fprintf(stderr, "%s\n",
+                 language::TranslateWithoutApplication("Desktop", line).toLocal8Bit().constData());
 }
 
 } // namespace desktop

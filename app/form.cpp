@@ -25,7 +25,8 @@ using namespace look;
 namespace {
 
 struct WindowTexts {
-    QString Title = TForm1::tr("Quorvel v.2 (Zenbo)");
+    // The program's name: the same in every language, so no translator is offered it.
+    QString Title = QStringLiteral("Quorvel v.2 (Zenbo)");
     QString StopTip = TForm1::tr("Stop het programma.");
     // What the help box says of each control, word for word, spelling slips included
     // ("berekent", "samensteld"): pupils and teachers know these texts as they are.

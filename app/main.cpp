@@ -1,6 +1,7 @@
 #include "app/accessibility.h"
 #include "app/desktop.h"
 #include "app/form.h"
+#include "app/language.h"
 #include "app/look.h"
 
 #include <QApplication>
@@ -37,6 +38,8 @@ int main(int argc, char* argv[]) {
     const std::unique_ptr<QApplication> app = desktop::StartApplication(argc, argv);
     // Ties the window to its menu entry, so that the desktop shows the entry's name and icon.
     QGuiApplication::setDesktopFileName(QStringLiteral(QUORVEL_APP_ID));
+    // The user's language, where the window speaks it; Dutch otherwise.
+    language::InstallTranslations();
     look::SetUpApplication();
     InstallAccessibility();
     TForm1 form;

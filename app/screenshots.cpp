@@ -7,6 +7,7 @@
 // builds can be compared pixel for pixel.
 
 #include "app/form.h"
+#include "app/language.h"
 #include "app/look.h"
 
 #include <QApplication>
@@ -36,6 +37,8 @@ private:
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
+    // In the language the program would speak here (LANGUAGE=fr: the French window).
+    language::InstallTranslations();
     look::SetUpApplication();
     // A steady caret: a blinking one would be caught lit or dark by how long the window took
     // to come up, and the system's blink rate would reach the pictures.

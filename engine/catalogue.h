@@ -15,6 +15,10 @@ struct Article {
     bool Used = false;     // already on the receipt being drawn
 };
 
+// The article names and units are the shop's Dutch; the window shows them in the pupil's
+// language, looked up in the translations under this context (see engine/translatable.h).
+inline constexpr const char* CatalogueTextContext = "Catalogue";
+
 // Articles 1..60; element 0 is never used.
 using Catalogue = std::array<Article, 61>;
 
@@ -27,6 +31,7 @@ struct ReceiptLine {
     std::string QuantityText; // "3 St.", "523 Gr.", "2,4 kg."
     std::string ArticleName;
     Amount FirstAmount = 0; // price times quantity; whole euros for gram articles
+    std::string Unit;       // the unit QuantityText ends in: "St.", "Gr." or "kg."
 };
 
 // Draws an article not yet Used on this receipt, marks it Used and draws its quantity.

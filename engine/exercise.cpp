@@ -58,6 +58,7 @@ void DrawAddends(ExerciseState& ex, const AddendSettings& s, Catalogue& catalogu
         line.LineAmount = value;
         line.AmountText = FormatPlain(value);
         line.QuantityText = receipt.QuantityText;
+        line.Unit = receipt.Unit;
         line.ArticleName = receipt.ArticleName;
         if (s.Decimal) {
             line.AmountText = s.Receipt ? FormatTwoDecimals(value) : FormatAligned(value);

@@ -13,6 +13,7 @@ struct ExerciseLine {
     std::string ArticleName;  // receipt article; empty in classic mode
     Amount LineAmount = 0;    // the addend's value
     std::string AmountText;   // the addend as shown, at most 12 characters
+    std::string Unit;         // the unit QuantityText ends in; empty in classic mode
 };
 
 // Everything one exercise is judged against. The tables are indexed from 1, as the

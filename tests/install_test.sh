@@ -1,8 +1,8 @@
 #!/bin/sh
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Installs a build into a temporary prefix and checks what a desktop needs there: the
-# program, its menu entry and metainfo (validated), every icon at its size, manual page,
-# copyright and the example school preset.
+# program, its menu entry and metainfo (validated, in French and German too), every icon at
+# its size, manual pages, copyright and the example school preset.
 # usage: install_test.sh <build folder> <program id>
 set -eu
 build=$1
@@ -20,6 +20,7 @@ cmake --install "$build" --prefix "$prefix" >/dev/null
 desktop="$prefix/share/applications/$id.desktop"
 metainfo="$prefix/share/metainfo/$id.metainfo.xml"
 for file in "$desktop" "$metainfo" "$prefix/share/man/man1/quorvel.1.gz" \
+    "$prefix/share/man/fr/man1/quorvel.1.gz" "$prefix/share/man/de/man1/quorvel.1.gz" \
     "$prefix/share/doc/quorvel/copyright" "$prefix/share/doc/quorvel/changelog.gz" \
     "$prefix/share/doc/quorvel/examples/quorvel.conf" \
     "$prefix/share/icons/hicolor/scalable/apps/$id.svg"; do
@@ -37,7 +38,9 @@ for size in 16 22 24 32 48 64 128 256; do
         fail "${size}x$size icon is ${width}x$height"
 done
 grep -q '<svg' "$prefix/share/icons/hicolor/scalable/apps/$id.svg" || fail "scalable icon is no SVG"
-gzip -t "$prefix/share/man/man1/quorvel.1.gz" || fail "manual page is no gzip file"
+for page in man1 fr/man1 de/man1; do
+    gzip -t "$prefix/share/man/$page/quorvel.1.gz" || fail "manual page $page is no gzip file"
+done
 # The example preset changes nothing where it is copied as it stands: every line but the
 # group headers is a comment (";", the only one the INI reader knows) or empty.
 active=$(grep -v -e '^;' -e '^$' -e '^\[Instellingen\]$' -e '^\[Vergrendeld\]$' \
@@ -51,6 +54,19 @@ grep -qx 'Categories=Education;Math;' "$desktop" || fail "entry categories"
 grep -q "<id>$id</id>" "$metainfo" || fail "metainfo id"
 grep -q "<launchable type=\"desktop-id\">$id.desktop</launchable>" "$metainfo" ||
     fail "metainfo does not name the entry"
+# The menu and the software centre speak French and German too, as the window does.
+for language in fr de; do
+    for key in Name GenericName Comment Keywords; do
+        grep -q "^$key\[$language\]=." "$desktop" || fail "entry has no $key[$language]"
+    done
+    for element in name summary caption; do
+        grep -q "<$element xml:lang=\"$language\">" "$metainfo" ||
+            fail "metainfo has no $element in $language"
+    done
+    [ "$(grep -c "<p xml:lang=\"$language\">" "$metainfo")" -eq \
+        "$(grep -c '<p>' "$metainfo")" ] || fail "metainfo description not all in $language"
+    grep -q "<lang>$language</lang>" "$metainfo" || fail "metainfo does not list $language"
+done
 
 # desktop-file-validate prints warnings and hints but fails only on errors: want silence.
 report=$(desktop-file-validate "$desktop" 2>&1) || fail "desktop-file-validate: $report"

@@ -1,8 +1,9 @@
 #!/bin/sh
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Without a display, or with one that is named but does not answer (X11 or Wayland), the
-# program says in one Dutch line what it needs and fails with status 1, not Qt's abort;
-# with a platform named (offscreen here) it starts and keeps running.
+# program says in one line what it needs (in Dutch, or in French or German where asked for)
+# and fails with status 1, not Qt's abort; with a platform named (offscreen here) it starts
+# and keeps running.
 # usage: no_display_test.sh <quorvel program>
 set -eu
 program=$1
@@ -42,6 +43,14 @@ says_no_display "Wayland socket of an ended session" WAYLAND_DISPLAY=wayland-end
     QT_QPA_PLATFORM=wayland
 says_no_display "Wayland session, nothing answers" WAYLAND_DISPLAY=wayland-ended \
     XDG_SESSION_TYPE=wayland DISPLAY=":$x"
+
+# The line is in the language the program speaks, before there is any window to speak in.
+for expected in "fr:session graphique" "de:grafische Sitzung" "es:grafische sessie"; do
+    said=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM -u LC_ALL \
+        XDG_RUNTIME_DIR="$work/runtime" LANGUAGE="${expected%%:*}" "$program" 2>&1) || true
+    printf '%s\n' "$said" | grep -q "${expected#*:}" ||
+        fail "LANGUAGE=${expected%%:*}: not said in its language: $said"
+done
 
 # Still running after two seconds (timeout's 124) means the window came up.
 starts() {

@@ -27,11 +27,16 @@ for needed in libqt6widgets6 libqt6gui6 libqt6core6 libjpeg62-turbo libc6 qt6-qp
     echo "$depends" | grep -q "\b$needed\b" || fail "Depends lacks $needed: $depends"
 done
 
+# Qt's own texts in French and German (a message's buttons, the edit fields' menu).
+dpkg-deb -f "$deb" Recommends | grep -q '\bqt6-translations-l10n\b' ||
+    fail "Recommends lacks qt6-translations-l10n"
+
 contents=$(dpkg-deb -c "$deb" | awk '{print $6}')
 for path in ./usr/bin/quorvel "./usr/share/applications/$id.desktop" \
     "./usr/share/metainfo/$id.metainfo.xml" "./usr/share/icons/hicolor/16x16/apps/$id.png" \
     "./usr/share/icons/hicolor/256x256/apps/$id.png" \
     "./usr/share/icons/hicolor/scalable/apps/$id.svg" ./usr/share/man/man1/quorvel.1.gz \
+    ./usr/share/man/fr/man1/quorvel.1.gz ./usr/share/man/de/man1/quorvel.1.gz \
     ./usr/share/doc/quorvel/copyright ./usr/share/doc/quorvel/changelog.gz \
     ./usr/share/doc/quorvel/examples/quorvel.conf; do
     echo "$contents" | grep -qx "$path" || fail "$path not in the package"

@@ -101,6 +101,8 @@ void TestCatalogue::receiptLine() {
     const ReceiptLine line = DrawReceiptLine(catalogue, random);
     QCOMPARE(QString::fromStdString(line.ArticleName), name);
     QCOMPARE(QString::fromStdString(line.QuantityText), quantity);
+    // The unit apart as well, for the window to show in the pupil's language.
+    QCOMPARE(QString::fromStdString(line.Unit), quantity.section(QLatin1Char(' '), -1));
     QCOMPARE(line.FirstAmount, amount);
     QVERIFY(random.Empty());
     QVERIFY(catalogue[static_cast<std::size_t>(draws.first() + 1)].Used);

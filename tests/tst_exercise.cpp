@@ -22,7 +22,7 @@ ScriptedRandom Script(const QList<int>& draws) {
 ExerciseState StaleState() {
     ExerciseState ex;
     for (ExerciseLine& line : ex.Lines) {
-        line = ExerciseLine{"9 St.", "Oud", Euros(99), "99"};
+        line = ExerciseLine{"9 St.", "Oud", Euros(99), "99", "St."};
     }
     return ex;
 }

@@ -5,6 +5,7 @@
 #include "app/look.h"
 #include "app/panels/wallet_look.h"
 #include "support/form_fixture.h"
+#include "support/ink.h"
 
 #include <QApplication>
 #include <QHelpEvent>
@@ -594,42 +595,6 @@ void CheckFont(const QFont& font, const Look& look) {
     QCOMPARE(font.bold(), bool(look.style & Bold));
     QCOMPARE(font.italic(), bool(look.style & Italic));
     QCOMPARE(font.underline(), bool(look.style & Underline));
-}
-
-// The pixels `text` covers when the label draws it at the given size. A twin of the label
-// draws it (same kind, font, alignment, wrap and colours): the window's label is left as
-// it stands, and the text may be one no state of the window shows.
-int InkPixels(const QLabel* label, const QString& text, QSize size) {
-    std::unique_ptr<QLabel> twin;
-    if (const auto* raised = qobject_cast<const RaisedTextLabel*>(label)) {
-        twin = std::make_unique<RaisedTextLabel>(QString(), nullptr, raised->Raise());
-    } else {
-        twin = std::make_unique<QLabel>();
-    }
-    twin->setTextFormat(label->textFormat());
-    twin->setFont(label->font());
-    twin->setPalette(label->palette());
-    twin->setAlignment(label->alignment());
-    twin->setWordWrap(label->wordWrap());
-    twin->setMargin(label->margin());
-    twin->setIndent(label->indent());
-    twin->resize(size);
-    auto draw = [&](const QString& t) {
-        twin->setText(t);
-        QImage image(size, QImage::Format_ARGB32);
-        image.fill(Qt::transparent);
-        twin->render(&image, QPoint(), QRegion(), QWidget::RenderFlags());
-        return image;
-    };
-    const QImage bare = draw(QString());
-    const QImage written = draw(text);
-    int ink = 0;
-    for (int y = 0; y < size.height(); ++y) {
-        for (int x = 0; x < size.width(); ++x) {
-            ink += written.pixel(x, y) != bare.pixel(x, y) ? 1 : 0;
-        }
-    }
-    return ink;
 }
 
 } // namespace

@@ -6,6 +6,10 @@
 set -eu
 # Build and tests.
 packages="g++ make cmake qt6-base-dev libjpeg62-turbo-dev fonts-liberation2 libbenchmark-dev"
+# The translations: Qt's CMake functions for them (qt6-tools-dev, with the tools its targets
+# name in qt6-tools-dev-tools), lupdate and lrelease (qt6-l10n-tools), and Qt's own texts in
+# French and German (qt6-translations-l10n).
+packages="$packages qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools qt6-translations-l10n"
 # The screen-reader test: a headless X server (Qt's xcb platform, in libqt6gui6, is the
 # one that talks AT-SPI), a session bus (dbus-run-session), the AT-SPI bus and registry,
 # and Debian's AT-SPI client for python.

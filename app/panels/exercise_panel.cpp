@@ -2,6 +2,7 @@
 
 #include "answer/answer.h"
 
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QMessageBox>
 
@@ -143,6 +144,21 @@ QString ColumnName(int n, bool decimal) {
 
 QString GoodOrWrong(bool right) {
     return right ? Texts().Right : Texts().Wrong;
+}
+
+// The catalogue's Dutch (an article's name, a unit) in the pupil's language.
+QString CatalogueText(const std::string& text) {
+    return text.empty() ? QString()
+                        : QCoreApplication::translate(CatalogueTextContext, text.c_str());
+}
+
+// A receipt line's quantity with its unit in the pupil's language.
+QString QuantityOf(const ExerciseLine& line) {
+    const QString quantity = Q(line.QuantityText);
+    if (line.Unit.empty()) {
+        return quantity;
+    }
+    return quantity.chopped(static_cast<qsizetype>(line.Unit.size())) + CatalogueText(line.Unit);
 }
 
 } // namespace
@@ -408,8 +424,8 @@ void ExercisePanel::DrawExercise() {
     const int top = lesson_.FirstLineInUse();
     for (int r = 1; r <= 12; ++r) {
         const ExerciseLine& line = ex.Lines[At(r)];
-        Aantal[At(r)]->setText(Q(line.QuantityText));
-        Artikel[At(r)]->setText(Q(line.ArticleName));
+        Aantal[At(r)]->setText(QuantityOf(line));
+        Artikel[At(r)]->setText(CatalogueText(line.ArticleName));
         Prijs[At(r)]->setText(Q(line.AmountText));
         const bool inUse = r >= top;
         Prijs[At(r)]->setVisible(inUse);
@@ -486,9 +502,10 @@ void ExercisePanel::NameExercise() {
         QString line;
         if (receipt && r >= top) {
             const ExerciseLine& l = ex.Lines[At(r)];
-            line = Texts()
-                       .ReceiptLine.arg(Q(l.QuantityText), Q(l.ArticleName), Q(l.AmountText))
-                       .simplified();
+            line =
+                Texts()
+                    .ReceiptLine.arg(QuantityOf(l), CatalogueText(l.ArticleName), Q(l.AmountText))
+                    .simplified();
         }
         SetName(Prijs[At(r)], line);
     }

@@ -18,13 +18,15 @@ namespace {
 
 struct InfoTexts {
     QString MadeBy = InfoPanel::tr("Een product van :");
-    QString Maker = InfoPanel::tr("Zenbo");
-    QString Program = InfoPanel::tr("Quorvel v.2");
+    // The maker's and the program's names and the maker's site are the same in every
+    // language, so no translator is offered them.
+    QString Maker = QStringLiteral("Zenbo");
+    QString Program = QStringLiteral("Quorvel v.2");
     QString About = InfoPanel::tr("Flexibel Programma voor het oefenen in rekenkundig optellen "
                                   "van verschillende getallen onder elkaar. Er is een "
                                   "voorziening ingebouwd voor het praktisch oefenen met het "
                                   "betalen van een kasticket in de winkel. ");
-    QString Site = InfoPanel::tr("www.zenbo.example");
+    QString Site = QStringLiteral("www.zenbo.example");
     QString HelpTip = InfoPanel::tr("Context-gevoelig help-menu.");
     // For a screen reader.
     QString Ok = InfoPanel::tr("OK");

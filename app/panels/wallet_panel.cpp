@@ -40,15 +40,22 @@ struct WalletTexts {
     QString DueTip = WalletPanel::tr("Het bedrag dat moet betaald worden.");
     QString Assembled = WalletPanel::tr("Betaald");
     QString AssembledTip = WalletPanel::tr("Het bedrag dat u betaalt.");
-    // For a screen reader: "biljet van 50 euro", "munt van 2 cent".
     // Said as the wallet opens, and as a piece is taken (with the amount so far while it
     // is shown).
     QString DueSaid = WalletPanel::tr("Te betalen: %1.");
     QString TakenSaid = WalletPanel::tr("%1 genomen.");
     QString AssembledSaid = WalletPanel::tr("Betaald: %1.");
-    QString NoteOfEuros = WalletPanel::tr("biljet van %1 euro");
-    QString CoinOfEuros = WalletPanel::tr("munt van %1 euro");
-    QString CoinOfCents = WalletPanel::tr("munt van %1 cent");
+    // For a screen reader: "biljet van 50 euro", "munt van 2 cent". The value is also the
+    // count a translation's plural follows ("pièce de 2 euros").
+    QString NoteOfEuros(int n) const {
+        return WalletPanel::tr("biljet van %1 euro", nullptr, n).arg(n);
+    }
+    QString CoinOfEuros(int n) const {
+        return WalletPanel::tr("munt van %1 euro", nullptr, n).arg(n);
+    }
+    QString CoinOfCents(int n) const {
+        return WalletPanel::tr("munt van %1 cent", nullptr, n).arg(n);
+    }
     // What the help box says of each control, word for word, spelling slips included
     // ("berekent", "samensteld"): pupils and teachers know these texts as they are.
     // Lines are joined by a carriage return; some texts open with an empty line.
@@ -76,12 +83,12 @@ const WalletTexts& Texts() {
 QString PieceName(Amount value) {
     const WalletTexts& t = Texts();
     if (value >= Whole(5)) {
-        return t.NoteOfEuros.arg(value / AmountScale);
+        return t.NoteOfEuros(static_cast<int>(value / AmountScale));
     }
     if (value >= Whole(1)) {
-        return t.CoinOfEuros.arg(value / AmountScale);
+        return t.CoinOfEuros(static_cast<int>(value / AmountScale));
     }
-    return t.CoinOfCents.arg(value / (AmountScale / 100));
+    return t.CoinOfCents(static_cast<int>(value / (AmountScale / 100)));
 }
 
 } // namespace

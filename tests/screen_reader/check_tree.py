@@ -165,7 +165,8 @@ CONTROLS = [
     dict(id="Stuk2centn10", name="munt van 2 cent"),
 ]
 
-# A scenario runs on a freshly started program. Steps:
+# A scenario runs on a freshly started program, with the environment variables of its
+# `env` added (LANGUAGE: the language the program speaks). Steps:
 #   ("do", id, action)            performs the AT-SPI action; it must report success
 #   ("set_text", id, text)        EditableText.SetTextContents
 #   ("focus", id)                 Component.GrabFocus
@@ -270,6 +271,23 @@ SCENARIOS = [
              ("expect", "Portemonnee", dict(absent=["showing"])),
              ("expect", "Betaald", dict(name=Re(r"^5$"))),
          ]),
+    dict(title="Started in French, the program speaks French", env=dict(LANGUAGE="fr"), steps=[
+             # The program's name is the same in every language.
+             ("expect", WINDOW, dict(name="Quorvel v.2 (Zenbo)")),
+             ("expect", "Kontroleer", dict(name="VÉRIFIER",
+                                           description=Re(r"vérifie si ta réponse est juste"))),
+             ("expect", "Komma", dict(name="Virgule\u00a0:", description=Re(r"^Non coché = "))),
+             # A sum box says its column; its help waits for F1.
+             ("expect", "Tot1", dict(name="somme, unités", description="somme, unités")),
+             ("expect", "Stuk2euron1", dict(name="pièce de 2 euros")),
+             ("expect", "Instellingen", dict(name="Réglages")),
+             ("do", "Kontroleer", "Press"),
+             ("event", ["object:state-changed:showing"], "Aankondiging",
+              Re("^Somme\u00a0: faux\.")),
+             ("do", "Kasticket", "Toggle"),
+             ("expect", "Artikel12", dict(states=["showing"], name=Not(""))),
+             ("expect", "Aantal12", dict(name=Re(r"^\d\S* (pc|g|kg)$"))),
+         ]),
 ]
 
 # ------------------------------------------------------------------------- machinery
@@ -351,14 +369,15 @@ class TreeMap:
 class Program:
     """The running program and its accessible window."""
 
-    def __init__(self, binary, tree_map, log_path, platform="xcb", active=True):
+    def __init__(self, binary, tree_map, log_path, platform="xcb", active=True, env=None):
         """`active`: wait until the window is active, which draws the first exercise;
-        otherwise only until it is on the bus."""
+        otherwise only until it is on the bus. `env`: variables added to the program's
+        environment."""
         self.map = tree_map
         self.active = active
         self.log = open(log_path, "ab")
         env = dict(os.environ, QT_QPA_PLATFORM=platform, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1",
-                   QT_ACCESSIBILITY="1")
+                   QT_ACCESSIBILITY="1", **(env or {}))
         try:
             self.process = subprocess.Popen([binary], env=env, stdout=self.log,
                                             stderr=subprocess.STDOUT)
@@ -573,7 +592,8 @@ def run_step(program, events, step, wait):
 
 def run_scenario(args, tree_map, events, scenario, report):
     todo = scenario.get("todo")
-    program = Program(args.program, tree_map, os.path.join(args.log_dir, "program.log"))
+    program = Program(args.program, tree_map, os.path.join(args.log_dir, "program.log"),
+                      env=scenario.get("env"))
     try:
         pump(0.1)
         for number, step in enumerate(scenario["steps"], 1):

@@ -1,0 +1,428 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The window in the language the system asks for, as the program chooses it from LANGUAGE:
+// its texts translated, every one fitting its control at the design's sizes, the catalogue
+// whole, and an exercise judged as in Dutch. ctest runs it once per language
+// (tst_languages_nl, _fr, _de): the panels read their texts once, so a process speaks one
+// language, as the program does.
+
+#include "app/accessibility.h"
+#include "app/language.h"
+#include "support/answer_setup.h"
+#include "support/ink.h"
+
+#include <QMenu>
+#include <QStyleOptionButton>
+#include <QTextDocument>
+#include <QTextEdit>
+#include <QTranslator>
+
+#include <memory>
+
+namespace {
+
+// What LANGUAGE asks for, as ctest sets it: "nl", "fr" or "de".
+QString Asked() {
+    return qEnvironmentVariable("LANGUAGE");
+}
+
+// The text for the language the test runs in.
+QString InLanguage(const QString& nl, const QString& fr, const QString& de) {
+    const QString asked = Asked();
+    return asked == QLatin1String("fr") ? fr : asked == QLatin1String("de") ? de : nl;
+}
+
+// The catalogue's texts as the compiled translation has them, read without the
+// application's lookup; the Dutch where the language is Dutch.
+class CatalogueTexts {
+public:
+    CatalogueTexts() {
+        if (Asked() != QLatin1String("nl")) {
+            loaded_ = translator_.load(QStringLiteral(":/i18n/quorvel_") + Asked());
+        }
+    }
+    bool Loaded() const { return loaded_; }
+    // Empty where the translation lacks the text.
+    QString Of(const std::string& dutch) const {
+        return Asked() == QLatin1String("nl")
+                   ? QString::fromStdString(dutch)
+                   : translator_.translate(CatalogueTextContext, dutch.c_str());
+    }
+
+private:
+    QTranslator translator_;
+    bool loaded_ = false;
+};
+
+const char* const kNbsp = "\u00a0";
+
+// The draws that put article i (1..60) on a receipt line at its smallest quantity.
+QList<int> LineOf(const Lesson& lesson, int i) {
+    const Article& a = lesson.Articles()[static_cast<std::size_t>(i)];
+    QList<int> draws{i - 1, 0};
+    if (a.ByWeight && a.MaxQuantity > 1) {
+        draws << 0; // the hundredths of a kilogram
+    }
+    return draws;
+}
+
+// The draws of an article sold by the piece, by its Dutch name, with the given quantity.
+QList<int> PiecesOf(const Lesson& lesson, const char* name, int quantity) {
+    for (int i = 1; i <= 60; ++i) {
+        if (lesson.Articles()[static_cast<std::size_t>(i)].Name == name) {
+            return {i - 1, quantity - 1};
+        }
+    }
+    qFatal("no article %s", name);
+}
+
+// A receipt of the lines the draws give, drawn by confirming the number of addends.
+void DrawReceipt(ShownForm& f, int lines, const QList<int>& draws) {
+    if (!f->Kasticket->isChecked()) {
+        ClickThroughWindow(f.form.get(), f->Kasticket);
+    }
+    for (int d : draws) {
+        f.random->Push(d);
+    }
+    ConfirmSetting(f, f->MaxArtikels, QString::number(lines));
+}
+
+enum class Fit { Label, CheckBox, Button, Box, HelpBox };
+
+} // namespace
+
+Q_DECLARE_METATYPE(Fit)
+
+class LanguagesTest : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void choosesTheFirstLanguageItSpeaks_data();
+    void choosesTheFirstLanguageItSpeaks();
+    void windowSpeaksTheLanguage();
+    void textsFitTheirControls_data();
+    void textsFitTheirControls();
+    void catalogueHasSixtyDistinctNames();
+    void receiptsShowTheCatalogue();
+    void judgingIsTheSameInEveryLanguage_data();
+    void judgingIsTheSameInEveryLanguage();
+
+private:
+    // Built and never shown: every control as the layout leaves it, in the language.
+    std::unique_ptr<TForm1> form_;
+};
+
+void LanguagesTest::initTestCase() {
+    QVERIFY2(QStringList({"nl", "fr", "de"}).contains(Asked()), "LANGUAGE is nl, fr or de");
+    // As the program starts: the translations first, then the window.
+    language::InstallTranslations();
+    QCOMPARE(language::SystemChoice(), Asked() == QLatin1String("nl") ? QString() : Asked());
+    look::SetUpApplication();
+    form_ = std::make_unique<TForm1>();
+}
+
+void LanguagesTest::choosesTheFirstLanguageItSpeaks_data() {
+    QTest::addColumn<QStringList>("languages");
+    QTest::addColumn<QString>("chosen");
+    // As QLocale::uiLanguages gives them, most wanted first.
+    QTest::newRow("French") << QStringList{"fr"} << "fr";
+    QTest::newRow("Belgian French") << QStringList{"fr-BE", "fr-Latn-BE", "fr"} << "fr";
+    QTest::newRow("German") << QStringList{"de-BE", "de"} << "de";
+    QTest::newRow("Dutch") << QStringList{"nl-BE", "nl"} << "";
+    QTest::newRow("C") << QStringList{"C"} << "";
+    QTest::newRow("POSIX") << QStringList{"POSIX"} << "";
+    QTest::newRow("Spanish") << QStringList{"es-ES", "es"} << "";
+    QTest::newRow("nothing") << QStringList{} << "";
+    QTest::newRow("Spanish, then German") << QStringList{"es", "de"} << "de";
+    QTest::newRow("English, then French") << QStringList{"en-GB", "en", "fr"} << "fr";
+    // Dutch asked first is Dutch, whatever comes after it.
+    QTest::newRow("Dutch, then French") << QStringList{"nl", "fr"} << "";
+    QTest::newRow("German, then French") << QStringList{"de", "fr"} << "de";
+}
+
+void LanguagesTest::choosesTheFirstLanguageItSpeaks() {
+    QFETCH(QStringList, languages);
+    QFETCH(QString, chosen);
+    QCOMPARE(language::Choose(languages), chosen);
+}
+
+void LanguagesTest::windowSpeaksTheLanguage() {
+    ShownForm f = ShowForm();
+    // The program's name is the same in every language.
+    QCOMPARE(f.form->windowTitle(), QStringLiteral("Quorvel v.2 (Zenbo)"));
+    QCOMPARE(f->Kontroleer->text(), InLanguage("CONTROLEER", "VÉRIFIER", "PRÜFEN"));
+    QCOMPARE(f->Instellingen->title(), InLanguage("Instellingen", "Réglages", "Einstellungen"));
+    QCOMPARE(f->Label1->text(),
+             InLanguage("Aantal op te tellen getallen (2<->12) :",
+                        QStringLiteral("Nombres à additionner (2<->12)%1:").arg(kNbsp),
+                        "Zahlen zum Addieren (2<->12):"));
+    QCOMPARE(f->Hulpjes->text(),
+             InLanguage("Hulpjes :", QStringLiteral("Aides%1:").arg(kNbsp), "Hilfen:"));
+    QCOMPARE(f->Label14->text(), InLanguage("OP", "sur", "  /"));
+    // The help box explains the units box, which has the focus, in the language.
+    PressKey(f.form.get(), Qt::Key_F1);
+    QCOMPARE(f->Help->toPlainText().section(QLatin1Char('\n'), 0, 0),
+             InLanguage("Vul hier de som in van de optelling (van rechts naar links)",
+                        "Écris ici la somme de l'addition (de droite à gauche).",
+                        "Trage hier die Summe der Addition ein (von rechts nach links)."));
+    // A screen reader hears it too: the boxes' columns, the pieces (one euro, two euros),
+    // the judgement.
+    QCOMPARE(f->Tot[1]->accessibleName(),
+             InLanguage("som, eenheden", "somme, unités", "Summe, Einer"));
+    QCOMPARE(f->Tot[1]->accessibleDescription(), f->Help->toPlainText());
+    const auto piece = [&f](const char* name) {
+        return f.form->findChild<QWidget*>(QLatin1String(name))->accessibleName();
+    };
+    QCOMPARE(piece("Stuk1euron1"),
+             InLanguage("munt van 1 euro", "pièce de 1 euro", "1-Euro-Münze"));
+    QCOMPARE(piece("Stuk2euron1"),
+             InLanguage("munt van 2 euro", "pièce de 2 euros", "2-Euro-Münze"));
+    QCOMPARE(piece("Briefje50n1"),
+             InLanguage("biljet van 50 euro", "billet de 50 euros", "50-Euro-Schein"));
+    QCOMPARE(piece("Stuk1centn1"),
+             InLanguage("munt van 1 cent", "pièce de 1 cent", "1-Cent-Münze"));
+    // Qt's own texts follow (Qt's translations): the edit fields' menu. The Dutch window keeps
+    // Qt's English, as it always had.
+    const std::unique_ptr<QMenu> edits(f->MaxArtikels->createStandardContextMenu());
+    QCOMPARE(edits->actions().first()->text().section(QLatin1Char('\t'), 0, 0),
+             InLanguage("&Undo", "&Annuler", "&Rückgängig"));
+    ClickThroughWindow(f.form.get(), f->Kontroleer);
+    const auto* announcer = f.form->findChild<Announcer*>();
+    QVERIFY(announcer);
+    QCOMPARE(announcer->accessibleName(),
+             InLanguage("Som fout.", QStringLiteral("Somme%1: faux.").arg(kNbsp), "Summe falsch."));
+}
+
+void LanguagesTest::textsFitTheirControls_data() {
+    QTest::addColumn<Fit>("fit");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("text");
+    auto row = [](Fit fit, const QString& name, const QString& text) {
+        QTest::addRow("%s %s", qPrintable(name), qPrintable(text)) << fit << name << text;
+    };
+    // The window's own texts, where they are ever seen; the numbers the self-sizing labels
+    // and the percentage show are no text of a language.
+    for (QLabel* label : form_->findChildren<QLabel*>()) {
+        if (!qobject_cast<Caption*>(label) && label->objectName() != QLatin1String("Label51") &&
+            !label->text().isEmpty()) {
+            row(Fit::Label, label->objectName(), label->text());
+        }
+    }
+    for (QCheckBox* box : form_->findChildren<QCheckBox*>()) {
+        row(Fit::CheckBox, box->objectName(), box->text());
+    }
+    for (QPushButton* button : form_->findChildren<QPushButton*>()) {
+        if (!button->text().isEmpty()) {
+            row(Fit::Button, button->objectName(), button->text());
+        }
+    }
+    for (QGroupBox* box : form_->findChildren<QGroupBox*>()) {
+        row(Fit::Box, box->objectName(), box->title());
+    }
+    // Every explanation the help box shows, and those of the settings with the school's
+    // lock added.
+    const QString locked =
+        QCoreApplication::translate("SettingsBar", "Deze instelling is door de school vastgelegd.");
+    QList<QWidget*> all = form_->findChildren<QWidget*>();
+    all.prepend(form_.get());
+    for (QWidget* w : all) {
+        const QString help = w->accessibleDescription();
+        if (help.isEmpty()) {
+            continue;
+        }
+        row(Fit::HelpBox, w->objectName(), help);
+        if (form_->Ui().Instellingen->isAncestorOf(w)) {
+            row(Fit::HelpBox, w->objectName() + QStringLiteral(" locked"),
+                help + QLatin1Char('\n') + locked);
+        }
+    }
+    // The catalogue as a receipt shows it: the article names, and the widest quantities of
+    // each unit.
+    const Catalogue& catalogue = form_->CurrentLesson().Articles();
+    const auto shown = [](const std::string& dutch) {
+        return QCoreApplication::translate(CatalogueTextContext, dutch.c_str());
+    };
+    for (int a = 1; a <= 60; ++a) {
+        row(Fit::Label, QStringLiteral("Artikel1"), shown(catalogue[std::size_t(a)].Name));
+    }
+    for (const char* name : {"Aantal1", "Aantal12"}) {
+        row(Fit::Label, name, QStringLiteral("36 ") + shown("St."));
+        row(Fit::Label, name, QStringLiteral("1000 ") + shown("Gr."));
+        row(Fit::Label, name, QStringLiteral("25,99 ") + shown("kg."));
+    }
+}
+
+void LanguagesTest::textsFitTheirControls() {
+    QFETCH(Fit, fit);
+    QFETCH(QString, name);
+    QFETCH(QString, text);
+    QWidget* w = form_->findChild<QWidget*>(name.section(QLatin1Char(' '), 0, 0));
+    if (w == nullptr && name == form_->objectName()) {
+        w = form_.get();
+    }
+    QVERIFY(w);
+    const int advance = w->fontMetrics().horizontalAdvance(text);
+    switch (fit) {
+    case Fit::Label:
+        QVERIFY2(FitsLabel(qobject_cast<QLabel*>(w), text), "cut off");
+        break;
+    case Fit::CheckBox: {
+        // The caption stands in the room the style leaves beside the box.
+        auto* box = qobject_cast<QCheckBox*>(w);
+        QStyleOptionButton option;
+        option.initFrom(box);
+        option.text = text;
+        const QRect room = box->style()->subElementRect(QStyle::SE_CheckBoxContents, &option, box);
+        QVERIFY2(advance <= room.width(),
+                 qPrintable(QStringLiteral("%1 > %2").arg(advance).arg(room.width())));
+        break;
+    }
+    case Fit::Button: {
+        // Inside the button's frame.
+        auto* button = qobject_cast<QPushButton*>(w);
+        QStyleOptionButton option;
+        option.initFrom(button);
+        option.text = text;
+        const QRect room =
+            button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button);
+        QVERIFY2(advance <= room.width(),
+                 qPrintable(QStringLiteral("%1 > %2").arg(advance).arg(room.width())));
+        break;
+    }
+    case Fit::Box:
+        // The caption is drawn 10 pixels in, on a patch 2 pixels wider (CaptionBox).
+        QVERIFY2(advance + 12 <= w->width(),
+                 qPrintable(QStringLiteral("%1 > %2").arg(advance + 12).arg(w->width())));
+        break;
+    case Fit::HelpBox: {
+        // The box has no scroll bars: the whole text must stand in it, laid out as the box
+        // lays it out.
+        const QTextEdit* box = form_->Ui().Help;
+        QTextDocument document;
+        document.setDefaultFont(box->font());
+        document.setDefaultTextOption(box->document()->defaultTextOption());
+        document.setDocumentMargin(box->document()->documentMargin());
+        document.setTextWidth(box->width() - 2 * box->frameWidth());
+        document.setPlainText(text);
+        const qreal room = box->height() - 2 * box->frameWidth();
+        QVERIFY2(document.size().height() <= room,
+                 qPrintable(QStringLiteral("%1 > %2").arg(document.size().height()).arg(room)));
+        break;
+    }
+    }
+}
+
+void LanguagesTest::catalogueHasSixtyDistinctNames() {
+    const CatalogueTexts expected;
+    QVERIFY(Asked() == QLatin1String("nl") || expected.Loaded());
+    const Catalogue catalogue = MakeCatalogue();
+    QSet<QString> names;
+    for (int i = 1; i <= 60; ++i) {
+        const std::string& dutch = catalogue[std::size_t(i)].Name;
+        const QString name = expected.Of(dutch);
+        QVERIFY2(!name.trimmed().isEmpty(), dutch.c_str());
+        names.insert(name);
+    }
+    QCOMPARE(names.size(), 60);
+    for (const char* unit : {"St.", "Gr.", "kg."}) {
+        QVERIFY2(!expected.Of(unit).isEmpty(), unit);
+    }
+}
+
+void LanguagesTest::receiptsShowTheCatalogue() {
+    // Five receipts of twelve lines show the sixty articles in their order, each read
+    // whole by a screen reader from its price.
+    const CatalogueTexts expected;
+    ShownForm f = ShowForm();
+    for (int receipt = 0; receipt < 5; ++receipt) {
+        QList<int> draws;
+        for (int line = 1; line <= 12; ++line) {
+            draws += LineOf(f.lesson(), 12 * receipt + line);
+        }
+        DrawReceipt(f, 12, draws);
+        for (int line = 1; line <= 12; ++line) {
+            const Article& a = f.lesson().Articles()[std::size_t(12 * receipt + line)];
+            const QString name = expected.Of(a.Name);
+            const QString unit = expected.Of(!a.ByWeight          ? "St."
+                                             : a.MaxQuantity == 1 ? "Gr."
+                                                                  : "kg.");
+            QVERIFY(f->Artikel[line]->isVisible());
+            QCOMPARE(f->Artikel[line]->text(), name);
+            QVERIFY2(f->Aantal[line]->text().endsWith(QLatin1Char(' ') + unit),
+                     qPrintable(f->Aantal[line]->text()));
+            QVERIFY2(f->Prijs[line]->accessibleName().contains(QLatin1Char(' ') + name +
+                                                               QLatin1Char(' ')),
+                     qPrintable(f->Prijs[line]->accessibleName()));
+        }
+    }
+}
+
+void LanguagesTest::judgingIsTheSameInEveryLanguage_data() {
+    // The exercise: a sum of the tests' table (answer_setup.h), or -1 for a receipt of
+    // 5 x 2 and 2 x 1 euro paid with 20 euro.
+    QTest::addColumn<int>("sum");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("change"); // typed into the change field of a receipt
+    QTest::addColumn<bool>("right");
+    QTest::addColumn<QString>("changeShown"); // after the check; empty: not judged
+    QTest::addColumn<bool>("changeRight");
+    QTest::addColumn<int>("points");
+
+    QTest::newRow("whole, right") << int(Sum125) << "521"
+                                  << "" << true << "" << false << 1;
+    QTest::newRow("whole, wrong") << int(Sum125) << "531"
+                                  << "" << false << "" << false << 0;
+    QTest::newRow("decimal, point typed") << int(Sum12_50) << "05.21"
+                                          << "" << true << "" << false << 1;
+    QTest::newRow("decimal, comma forgotten") << int(Sum12_50) << "0521"
+                                              << "" << false << "" << false << 0;
+    QTest::newRow("receipt, right change") << -1 << "21"
+                                           << "8" << true << "8" << true << 1;
+    QTest::newRow("receipt, change with a point") << -1 << "21"
+                                                  << "8.00" << true << "8,00" << true << 1;
+    QTest::newRow("receipt, wrong change") << -1 << "21"
+                                           << "9" << true << "9" << false << 0;
+    QTest::newRow("receipt, wrong sum") << -1 << "31"
+                                        << "8" << false << "8" << true << 0;
+}
+
+void LanguagesTest::judgingIsTheSameInEveryLanguage() {
+    QFETCH(int, sum);
+    QFETCH(QString, typed);
+    QFETCH(QString, change);
+    QFETCH(bool, right);
+    QFETCH(QString, changeShown);
+    QFETCH(bool, changeRight);
+    QFETCH(int, points);
+    const bool receipt = sum < 0;
+    ShownForm f = receipt ? ShowForm() : FormWithSum(sum);
+    if (receipt) {
+        DrawReceipt(f, 2,
+                    PiecesOf(f.lesson(), "Bloemkool", 5) + PiecesOf(f.lesson(), "Chips", 2) +
+                        QList<int>{0}); // paid: the next ten, not raised
+        QCOMPARE(f.lesson().Exercise().Total, Whole(12));
+        QCOMPARE(f->Betaald->text(), QStringLiteral("20"));
+    }
+    TypeKeys(f.form.get(), typed);
+    if (receipt) {
+        PressKey(f.form.get(), Qt::Key_Return);
+        QVERIFY(f->Teruggave->hasFocus());
+        TypeKeys(f.form.get(), change);
+    }
+    QTest::mousePress(f.form->windowHandle(), Qt::LeftButton, {},
+                      CentreInWindow(f.form.get(), f->Kontroleer));
+    QCOMPARE(f.lesson().SumRight(), right);
+    QCOMPARE(f->Tot[1]->palette().color(QPalette::Base), right ? look::Green : look::Red);
+    if (receipt) {
+        QCOMPARE(f.lesson().Exercise().Change, Whole(8));
+        QCOMPARE(f.lesson().ChangeRight(), changeRight);
+        QCOMPARE(f->Teruggave->text(), changeShown);
+    }
+    QTest::mouseRelease(f.form->windowHandle(), Qt::LeftButton, {},
+                        CentreInWindow(f.form.get(), f->Kontroleer));
+    ClickThroughWindow(f.form.get(), f->VolgendeOefening);
+    QCOMPARE(f.lesson().Points(), points);
+    QCOMPARE(f->Label6->text(), QString::number(points));
+}
+
+QTEST_MAIN(LanguagesTest)
+#include "tst_languages.moc"
