@@ -455,16 +455,13 @@ void ExercisePanel::DrawExercise() {
 
 void ExercisePanel::SayExercise() {
     const ExerciseState& ex = lesson_.Exercise();
-    const int top = lesson_.FirstLineInUse();
     const bool receipt = lesson_.Receipt();
+    // The lines as a screen reader finds them on screen: a receipt's price carries its
+    // whole line (NameExercise), an addend is its own text.
     QStringList lines;
-    for (int r = top; r <= 12; ++r) {
-        const ExerciseLine& l = ex.Lines[At(r)];
-        lines << (receipt
-                      ? Texts()
-                            .ReceiptLine.arg(Q(l.QuantityText), Q(l.ArticleName), Q(l.AmountText))
-                            .simplified()
-                      : Q(l.AmountText).simplified());
+    for (int r = lesson_.FirstLineInUse(); r <= 12; ++r) {
+        const QLabel* price = Prijs[At(r)];
+        lines << (receipt ? price->accessibleName() : price->text().simplified());
     }
     const QString separator =
         receipt ? QStringLiteral("; ") : QLatin1Char(' ') + Texts().Plus + QLatin1Char(' ');
