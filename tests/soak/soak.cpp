@@ -44,6 +44,7 @@
 #include <QFileInfo>
 #include <QFontMetricsF>
 #include <QMessageBox>
+#include <QRegularExpression>
 #include <QTest>
 #include <QTextStream>
 #include <QTimerEvent>
@@ -68,6 +69,9 @@
 #endif
 
 namespace {
+
+// What a check says, in the design's Dutch (the soak runs in it).
+const QRegularExpression kJudgementSaid(QStringLiteral("\\bSom (goed|fout)\\."));
 
 // The exercises' draws, from the soak's seed.
 class SeededRandom final : public RandomSource {
@@ -1025,7 +1029,10 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() == QEvent::Show) {
+        // The announcer also tells the exercise, the wallet and the help: only what a
+        // check says is a judgement.
+        if (event->type() == QEvent::Show &&
+            static_cast<QWidget*>(watched)->accessibleName().contains(kJudgementSaid)) {
             Judged();
         }
         return QObject::eventFilter(watched, event);
