@@ -10,8 +10,11 @@ cmake_minimum_required(VERSION 3.25)
 
 get_filename_component(name ${TS} NAME)
 get_filename_component(work_dir ${QM} DIRECTORY)
-set(work ${work_dir}/work-${name})
-set(work_qm ${work_dir}/work-${name}.qm)
+# A parallel build may run this twice at once for one .ts (two targets use the .qm): each
+# run works on copies of its own, and the last rename wins with the same file.
+string(RANDOM LENGTH 8 run)
+set(work ${work_dir}/work-${run}-${name})
+set(work_qm ${work_dir}/work-${run}-${name}.qm)
 file(COPY_FILE ${TS} ${work})
 
 string(REPLACE "|" ";" options "${OPTIONS}")
@@ -58,3 +61,4 @@ if(unfinished GREATER 0 OR untranslated GREATER 0)
 endif()
 
 file(RENAME ${work_qm} ${QM})
+file(REMOVE ${work})
