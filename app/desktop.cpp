@@ -6,13 +6,19 @@
 #include <QApplication>
 #include <QByteArray>
 #include <QCloseEvent>
+#include <QEventLoop>
 #include <QGraphicsProxyWidget>
 #include <QGraphicsScene>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QScreen>
 #include <QWindow>
 
+#include <xcb/xcb.h>
+
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <vector>
@@ -107,12 +113,12 @@ double FitOnPrimaryScreen(QSize window) {
     return FitFactor(deviceArea, (QSizeF(window) * ratio).toSize(), FrameAllowance);
 }
 
-ScaledWindow::ScaledWindow(QWidget* shown, double factor) : shown_(shown) {
+ScaledWindow::ScaledWindow(QWidget* shown, double factor, QWidget* parent)
+    : QGraphicsView(parent), shown_(shown) {
     auto* scene = new QGraphicsScene(this);
     // The embedded window's place on the screen becomes its place in the scene.
     shown->move(0, 0);
     proxy_ = scene->addWidget(shown);
-    scene->setSceneRect(QRectF(QPointF(0, 0), shown->size()));
     setScene(scene);
     setTransform(QTransform::fromScale(factor, factor));
     setFrameShape(QFrame::NoFrame);
@@ -120,10 +126,30 @@ ScaledWindow::ScaledWindow(QWidget* shown, double factor) : shown_(shown) {
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setAlignment(Qt::AlignLeft | Qt::AlignTop);
     setRenderHints(QPainter::SmoothPixmapTransform | QPainter::TextAntialiasing);
-    setFixedSize((QSizeF(shown->size()) * factor).toSize());
+    FitShown();
+    // A window that finds its size only when it is shown (a message) is followed.
+    connect(proxy_, &QGraphicsWidget::geometryChanged, this, &ScaledWindow::FitShown);
     setWindowFlags(shown->windowFlags());
     setWindowTitle(shown->windowTitle());
     setWindowIcon(shown->windowIcon());
+}
+
+void ScaledWindow::FitShown() {
+    scene()->setSceneRect(QRectF(QPointF(0, 0), shown_->size()));
+    setFixedSize((QSizeF(shown_->size()) * Factor()).toSize());
+}
+
+ScaledWindow* ScaledWindow::Of(const QWidget* shown) {
+    const QGraphicsProxyWidget* proxy = shown->window()->graphicsProxyWidget();
+    if (proxy == nullptr || proxy->scene() == nullptr) {
+        return nullptr;
+    }
+    for (QGraphicsView* view : proxy->scene()->views()) {
+        if (auto* scaled = qobject_cast<ScaledWindow*>(view)) {
+            return scaled;
+        }
+    }
+    return nullptr;
 }
 
 ScaledWindow::~ScaledWindow() {
@@ -147,6 +173,71 @@ void ScaledWindow::ShowOnScreen() {
 void ScaledWindow::closeEvent(QCloseEvent* event) {
     // The shown window decides, as when it is closed itself.
     QCoreApplication::sendEvent(shown_, event);
+}
+
+std::optional<bool> FunctionKeyDown(int key) {
+    constexpr std::uint32_t kKeysymF1 = 0xffbe; // XK_F1; F2 .. F35 follow it
+    auto* x11 =
+        qApp == nullptr ? nullptr : qApp->nativeInterface<QNativeInterface::QX11Application>();
+    if (x11 == nullptr || x11->connection() == nullptr || key < Qt::Key_F1 || key > Qt::Key_F35) {
+        return std::nullopt;
+    }
+    xcb_connection_t* c = x11->connection();
+    const xcb_setup_t* setup = xcb_get_setup(c);
+    const int first = setup->min_keycode;
+    const int count = setup->max_keycode - setup->min_keycode + 1;
+    // Both asked at once: one round trip to the server.
+    const xcb_get_keyboard_mapping_cookie_t mappingAsked =
+        xcb_get_keyboard_mapping(c, setup->min_keycode, static_cast<std::uint8_t>(count));
+    const xcb_query_keymap_cookie_t keysAsked = xcb_query_keymap(c);
+    std::unique_ptr<xcb_get_keyboard_mapping_reply_t, decltype(&std::free)> mapping(
+        xcb_get_keyboard_mapping_reply(c, mappingAsked, nullptr), &std::free);
+    std::unique_ptr<xcb_query_keymap_reply_t, decltype(&std::free)> keys(
+        xcb_query_keymap_reply(c, keysAsked, nullptr), &std::free);
+    if (!mapping || !keys || mapping->keysyms_per_keycode == 0) {
+        return std::nullopt;
+    }
+    const xcb_keysym_t wanted = kKeysymF1 + static_cast<xcb_keysym_t>(key - Qt::Key_F1);
+    const xcb_keysym_t* syms = xcb_get_keyboard_mapping_keysyms(mapping.get());
+    const int perCode = mapping->keysyms_per_keycode;
+    const int symCount = xcb_get_keyboard_mapping_keysyms_length(mapping.get());
+    bool mapped = false;
+    for (int i = 0; i < symCount; ++i) {
+        if (syms[i] != wanted) {
+            continue;
+        }
+        mapped = true;
+        const int code = first + i / perCode;
+        if (code < 256 && (keys->keys[code / 8] >> (code % 8)) & 1) {
+            return true;
+        }
+    }
+    return mapped ? std::optional<bool>(false) : std::nullopt;
+}
+
+void Critical(QWidget* window, const QString& title, const QString& text) {
+    ScaledWindow* over = ScaledWindow::Of(window);
+    if (over == nullptr) {
+        QMessageBox::critical(window, title, text);
+        return;
+    }
+    // As QMessageBox::critical makes it, on a window of its own.
+    QMessageBox box(QMessageBox::Critical, title, text, QMessageBox::Ok);
+    ScaledWindow shown(&box, over->Factor(), over);
+    shown.setWindowModality(Qt::ApplicationModal);
+    QEventLoop loop;
+    QObject::connect(&box, &QDialog::finished, &loop, &QEventLoop::quit);
+    // Shown first inside its scene, where it finds its size; then its window, centred
+    // over the program's.
+    box.show();
+    shown.move(over->mapToGlobal(over->rect().center()) - shown.rect().center());
+    // The keyboard on OK, as Qt gives it in a message of its own window.
+    box.setDefaultButton(QMessageBox::Ok);
+    box.defaultButton()->setFocus(Qt::ActiveWindowFocusReason);
+    shown.setFocus(Qt::ActiveWindowFocusReason);
+    shown.show();
+    shown.activateWindow();
+    loop.exec(QEventLoop::DialogExec);
 }
 
 void SayNoDisplay() {

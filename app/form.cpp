@@ -396,11 +396,9 @@ void TForm1::DealWallet() {
 // ------------------------------------------------------------------------------- keys
 bool TForm1::KeyboardKey(QKeyEvent* event) {
     const int key = event->key();
-    if (event->type() == QEvent::KeyPress) {
-        exercise_->NoteKeyPress(event);
-    }
     switch (event->type()) {
     case QEvent::ShortcutOverride:
+        exercise_->NoteKeyOffered(event);
         if (wallet_->TakesActivation(key)) {
             event->accept();
             return true;
@@ -409,6 +407,7 @@ bool TForm1::KeyboardKey(QKeyEvent* event) {
     case QEvent::KeyRelease:
         return exercise_->KeyRelease(event);
     default:
+        exercise_->NoteKeyPress(event);
         break;
     }
     if (key == Qt::Key_F1) {

@@ -418,6 +418,12 @@ bool Reachable(const QWidget* control) {
     if (!Acts(control)) {
         return false;
     }
+    // A modal window (a message) over the control's window keeps everything behind it
+    // out of reach, of a screen reader's calls too, which Qt goes on serving meanwhile.
+    if (const QWidget* modal = QApplication::activeModalWidget();
+        modal != nullptr && modal != control->window() && !modal->isAncestorOf(control)) {
+        return false;
+    }
     // Covered is covered by another panel (the open wallet, the information panel): the
     // wallet's notes lie over one another as a fan, yet each is in reach.
     const QWidget* window = control->window();

@@ -5,7 +5,14 @@
 #include "app/desktop.h"
 #include "support/form_fixture.h"
 
+#include "app/accessibility.h"
+#include "app/widgets.h"
+
+#include <QMessageBox>
+#include <QPushButton>
 #include <QtTest>
+
+#include <functional>
 
 class TestDesktop : public QObject {
     Q_OBJECT
@@ -16,6 +23,8 @@ private slots:
     void framePosition_data();
     void framePosition();
     void scaledWindowIsUsedAsTheWindow();
+    void theMessageIsClosedByKeysAndHoldsTheWindow_data();
+    void theMessageIsClosedByKeysAndHoldsTheWindow();
 };
 
 void TestDesktop::fitFactor_data() {
@@ -109,6 +118,111 @@ void TestDesktop::scaledWindowIsUsedAsTheWindow() {
     QVERIFY(!ui.Info->isVisible());
     QTest::keyClick(window.windowHandle(), '7');
     QCOMPARE(ui.Tot[1]->text(), QStringLiteral("7"));
+}
+
+void TestDesktop::theMessageIsClosedByKeysAndHoldsTheWindow_data() {
+    QTest::addColumn<double>("factor");
+    QTest::addColumn<int>("closeKey");
+    for (const double factor : {1.0, 0.65}) {
+        const QByteArray size = factor < 1 ? "scaled" : "unscaled";
+        QTest::newRow(size + ", Return") << factor << int(Qt::Key_Return);
+        QTest::newRow(size + ", Space") << factor << int(Qt::Key_Space);
+        QTest::newRow(size + ", Escape") << factor << int(Qt::Key_Escape);
+    }
+}
+
+// A pupil who works by keys types a letter into the sum and checks: the message that the
+// row cannot be read is a window of its own, over the program's and scaled as it is, with
+// the keyboard on its OK. Nothing behind it takes a click or a key while it is open; once
+// closed by a key, the next check is answered at the first press.
+void TestDesktop::theMessageIsClosedByKeysAndHoldsTheWindow() {
+    QFETCH(double, factor);
+    QFETCH(int, closeKey);
+    look::SetUpApplication();
+    InstallAccessibility();
+    TForm1 form;
+    // 43 + 65, as the first exercise.
+    auto random = std::make_unique<ScriptedRandom>(std::initializer_list<int>{42, 64, 0});
+    random->AllowUnscripted();
+    form.SetRandomSource(std::move(random));
+    std::unique_ptr<desktop::ScaledWindow> scaled;
+    QWidget* shown = &form;
+    if (factor < 1) {
+        scaled = std::make_unique<desktop::ScaledWindow>(&form, factor);
+        shown = scaled.get();
+    }
+    shown->show();
+    QApplication::setActiveWindow(shown);
+    QWindow* window = shown->windowHandle();
+    const Controls& ui = form.Ui();
+    QCOMPARE(ui.Prijs[11]->text() + ui.Prijs[12]->text(), QStringLiteral("4365"));
+    const QString numberBefore = ui.Reeksteller->text();
+
+    QTest::keyClick(window, Qt::Key_A);
+    struct WhileOpen {
+        bool ownWindow = false;
+        bool scaledAlike = false;
+        bool okHasKeys = false;
+        bool closedByKey = true;
+        QString komma, units, reeks;
+    } open;
+    QTimer::singleShot(0, [&] {
+        QMessageBox* box = nullptr;
+        for (QWidget* w : QApplication::allWidgets()) {
+            box = box != nullptr ? box : qobject_cast<QMessageBox*>(w);
+        }
+        QWidget* modal = QApplication::activeModalWidget();
+        if (box == nullptr) {
+            return;
+        }
+        open.ownWindow = modal != nullptr && modal->isWindow() &&
+                         modal->graphicsProxyWidget() == nullptr && modal != shown &&
+                         (modal == box || desktop::ScaledWindow::Of(box));
+        if (!open.ownWindow) {
+            box->done(0); // not by events: a message drawn inside the window ends the test
+            return;
+        }
+        // The offscreen platform leaves the activation to the test.
+        QApplication::setActiveWindow(modal);
+        open.scaledAlike = qAbs(double(modal->width()) / box->width() - factor) < 0.01;
+        open.okHasKeys = FocusedWidget() == box->button(QMessageBox::Ok);
+        // The F2 let go while the message is up goes nowhere near the window.
+        QTest::keyRelease(window, Qt::Key_F2);
+        // A click on Komma and a digit for the sum, at the window behind the message.
+        const QPointF komma = CentreInWindow(&form, ui.Komma);
+        QTest::mouseClick(window, Qt::LeftButton, {}, (komma * factor).toPoint());
+        QTest::keyClick(window, Qt::Key_7);
+        open.komma = ui.Komma->isChecked() ? "ticked" : "clear";
+        open.units = ui.Tot[1]->text();
+        open.reeks = ui.Reeksteller->text();
+        QTest::keyClick(modal->windowHandle(), Qt::Key(closeKey));
+        if (box->isVisible()) {
+            open.closedByKey = false;
+            box->done(0); // not by events: a message the keys could not close ends the test
+        }
+    });
+    QTest::keyPress(window, Qt::Key_F2);
+    QVERIFY(QApplication::activeModalWidget() == nullptr);
+    QVERIFY(open.ownWindow);
+    QVERIFY(open.scaledAlike);
+    QVERIFY(open.okHasKeys);
+    QVERIFY(open.closedByKey);
+    QCOMPARE(open.komma, QStringLiteral("clear"));
+    QCOMPARE(open.units, QStringLiteral("a"));
+    QCOMPARE(open.reeks, numberBefore);
+
+    // Back at the window: the row put right, and one press of F2 judges it.
+    QApplication::setActiveWindow(shown);
+    QTest::keyClick(window, Qt::Key_F7);
+    for (const char digit : {'8', '0', '1'}) {
+        QTest::keyClick(window, digit);
+    }
+    QTest::keyPress(window, Qt::Key_F2);
+    const auto* announcer = form.findChild<Announcer*>();
+    QVERIFY(announcer != nullptr && announcer->isVisible());
+    QCOMPARE(announcer->accessibleName(), QStringLiteral("Som goed."));
+    QTest::keyRelease(window, Qt::Key_F2);
+    QVERIFY(ui.VolgendeOefening->isVisible());
 }
 
 QTEST_MAIN(TestDesktop)

@@ -41,6 +41,20 @@ void RepeatHeldKey(Qt::Key key) {
     QApplication::sendEvent(target, &press);
 }
 
+// A key as a screen reader's bridge passes it on: its shortcut check comes straight from
+// the keyboard, with the keyboard's time (`at`), while the press or release itself is a
+// copy with neither time nor repeat mark, sent when the screen reader has looked at it.
+void OfferKey(Qt::Key key, unsigned long at) {
+    QKeyEvent check(QEvent::ShortcutOverride, key, Qt::NoModifier);
+    check.setTimestamp(at);
+    QApplication::sendEvent(QApplication::focusWidget(), &check);
+}
+
+void PassOnKey(QEvent::Type type, Qt::Key key) {
+    QKeyEvent copy(type, key, Qt::NoModifier);
+    QApplication::sendEvent(QApplication::focusWidget(), &copy);
+}
+
 // Brings a shown window to the front, as a click on it would, with the keyboard.
 void Activate(QWidget* window) {
     window->activateWindow();
@@ -60,6 +74,7 @@ class KeyboardTest : public QObject {
 private slots:
     void initTestCase();
     void classicExercise();
+    void keyHeldThroughAScreenReadersBridge();
     void receiptPaidFromTheWallet();
     void timedSeries();
     void keysActOnlyWhereAClickWould();
@@ -105,6 +120,47 @@ void KeyboardTest::classicExercise() {
     QCOMPARE(f->Label6->text(), QStringLiteral("1"));
     QVERIFY(!f->VolgendeOefening->isVisible());
     QCOMPARE(QApplication::focusWidget(), f->Tot[1]);
+}
+
+// F2 held while a screen reader looks at every key first: the repeats reach the window as
+// plain releases and presses, each press's shortcut check ahead of it. The last repeat's
+// press may come after the key has been let go on the keyboard. One check for the hold.
+void KeyboardTest::keyHeldThroughAScreenReadersBridge() {
+    ShownForm f = ShowForm({10, 20});             // 11 + 21
+    TypeKeys(f.form.get(), QStringLiteral("32")); // 23: wrong
+    auto* announcer = f.form->findChild<Announcer*>();
+    int said = 0;
+    EventFilter counter(nullptr, [&](QObject*, QEvent* event) {
+        said += event->type() == QEvent::Show ? 1 : 0;
+        return false;
+    });
+    announcer->installEventFilter(&counter);
+
+    OfferKey(Qt::Key_F2, 1000);
+    PassOnKey(QEvent::KeyPress, Qt::Key_F2);
+    QCOMPARE(FieldColour(f->Tot[1]), look::Red);
+    for (unsigned long at = 1040; at <= 1200; at += 40) {
+        OfferKey(Qt::Key_F2, at); // the repeat's press, ahead of the repeat's release
+        PassOnKey(QEvent::KeyRelease, Qt::Key_F2);
+        PassOnKey(QEvent::KeyPress, Qt::Key_F2);
+        QCOMPARE(FieldColour(f->Tot[1]), look::Red);
+    }
+    // The key let go just after its last repeat.
+    OfferKey(Qt::Key_F2, 1240);
+    PassOnKey(QEvent::KeyRelease, Qt::Key_F2);
+    QCOMPARE(FieldColour(f->Tot[1]), look::Red);
+    PassOnKey(QEvent::KeyPress, Qt::Key_F2);
+    PassOnKey(QEvent::KeyRelease, Qt::Key_F2);
+    QCOMPARE(FieldColour(f->Tot[1]), look::White);
+    QCoreApplication::processEvents();
+    QCOMPARE(said, 1);
+
+    // A press after the key was let go is a check of its own.
+    OfferKey(Qt::Key_F2, 2000);
+    PassOnKey(QEvent::KeyPress, Qt::Key_F2);
+    PassOnKey(QEvent::KeyRelease, Qt::Key_F2);
+    QCoreApplication::processEvents();
+    QCOMPARE(said, 2);
 }
 
 void KeyboardTest::receiptPaidFromTheWallet() {

@@ -5,7 +5,7 @@
 # libFuzzer and sanitizer runtimes for the fuzz targets.
 set -eu
 # Build and tests.
-packages="g++ make cmake qt6-base-dev libjpeg62-turbo-dev fonts-liberation2 libbenchmark-dev"
+packages="g++ make cmake pkgconf qt6-base-dev libxcb1-dev libjpeg62-turbo-dev fonts-liberation2 libbenchmark-dev"
 # The translations: Qt's CMake functions for them (qt6-tools-dev, with the tools its targets
 # name in qt6-tools-dev-tools), lupdate and lrelease (qt6-l10n-tools), and Qt's own texts in
 # French and German (qt6-translations-l10n).

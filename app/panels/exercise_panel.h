@@ -7,6 +7,9 @@
 
 #include <QObject>
 
+#include <chrono>
+#include <deque>
+
 class QKeyEvent;
 
 // The exercise: the addends (or the receipt's lines), the sum row the pupil types from
@@ -48,8 +51,10 @@ public:
     // F2 (held), F3, F4, F7 and F8; F2's release. True when the key was the panel's.
     bool Key(const QKeyEvent* event);
     bool KeyRelease(const QKeyEvent* event);
-    // Every key pressed in the window, before it goes anywhere.
-    void NoteKeyPress(const QKeyEvent* event);
+    // Every key on its way to the window: its shortcut check, which comes straight from the
+    // keyboard, and then the press itself, which a screen reader's bridge may hold back.
+    void NoteKeyOffered(const QKeyEvent* shortcutCheck);
+    void NoteKeyPress(const QKeyEvent* press);
 
     // Left edge, in pixels, of the carry label over sum box `box` (1..13): the left edge of
     // the bottom price label plus a fraction of columns (11.2 over box 1, one less per box
@@ -96,14 +101,19 @@ private:
     void VolgendeOefeningClick();
     void CheckKeyDown();
     void CheckKeyUp();
+    // Whether the check key is still held: down on the keyboard, or a press of it on its
+    // way to the window, as after a release that was one of its repeats.
+    bool CheckKeyStillHeld();
 
     const Lesson& lesson_;
     unsigned drawnSerial_ = 0;
     Amount columnWidth_ = 0;
     bool checkKeyHeld_ = false; // CONTROLEER is held down by its key
-    // When F2 was last let go, by the keyboard's clock (0: not known): a press right after
-    // it is the key still held, its repeat sent as a release and a press.
-    unsigned long checkKeyReleasedAt_ = 0;
+    // The presses of the check key that the keyboard has sent and the window has not
+    // had yet (held back by a screen reader's bridge), by when they were sent; and the
+    // keyboard's time of the last one, whose shortcut check reaches several widgets.
+    std::deque<std::chrono::steady_clock::time_point> checkKeyPressesOnTheWay_;
+    unsigned long checkKeyOfferedAt_ = 0;
     bool clearing_ = false; // the sum row is being cleared: the focus waits for the end
     // What a screen reader says of each shown sum box besides its column: the judgement.
     QString sumDescription_;
