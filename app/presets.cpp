@@ -1,9 +1,10 @@
 #include "app/presets.h"
 
+#include "engine/ini_keys.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QHash>
 #include <QSettings>
 
 #include <cstdio>
@@ -20,29 +21,6 @@ void ToStandardError(const QString& line) {
     std::fprintf(stderr, "%s\n", line.toLocal8Bit().constData());
 }
 
-// The keys the file gives more than once in a group; QSettings would keep one of them
-// silently. Read from the raw lines: a group header, then "key=value" lines.
-QHash<QString, int> KeyCounts(const QByteArray& text) {
-    QHash<QString, int> counts;
-    QString group;
-    for (const QByteArray& raw : text.split('\n')) {
-        const QString line = QString::fromUtf8(raw).trimmed();
-        if (line.isEmpty() || line.startsWith(QLatin1Char(';')) ||
-            line.startsWith(QLatin1Char('#'))) {
-            continue;
-        }
-        if (line.startsWith(QLatin1Char('[')) && line.endsWith(QLatin1Char(']'))) {
-            group = line.mid(1, line.size() - 2).trimmed();
-            continue;
-        }
-        const qsizetype equals = line.indexOf(QLatin1Char('='));
-        if (equals > 0) {
-            ++counts[group + QLatin1Char('/') + line.left(equals).trimmed()];
-        }
-    }
-    return counts;
-}
-
 } // namespace
 
 QString PresetFilePath() {
@@ -51,6 +29,11 @@ QString PresetFilePath() {
         dirs = QStringLiteral("/etc/xdg");
     }
     for (const QString& dir : dirs.split(QLatin1Char(':'), Qt::SkipEmptyParts)) {
+        // A relative entry is no folder of the system's (the XDG rules say to ignore it):
+        // it would be read from wherever the program was started.
+        if (QDir::isRelativePath(dir)) {
+            continue;
+        }
         const QString path = QDir(dir).filePath(QStringLiteral("quorvel/quorvel.conf"));
         if (QFileInfo::exists(path)) {
             return path;
@@ -97,7 +80,10 @@ Presets LoadPresets(const std::function<void(const QString&)>& complain) {
     if (text.contains('\0')) {
         return refuseFile("is geen tekstbestand");
     }
-    const QHash<QString, int> counts = KeyCounts(text);
+    // QSettings keeps one value of a key given twice, silently: the file is read as it
+    // reads it to find such keys.
+    const std::map<std::string, int> counts =
+        IniKeyCounts(std::string_view(text.constData(), static_cast<std::size_t>(text.size())));
 
     const QSettings settings(path, QSettings::IniFormat);
     if (settings.status() != QSettings::NoError) {
@@ -119,7 +105,8 @@ Presets LoadPresets(const std::function<void(const QString&)>& complain) {
             refuse(name, QStringLiteral("onbekende sleutel"));
             continue;
         }
-        if (counts.value(name) > 1) {
+        if (const auto count = counts.find(name.toStdString());
+            count != counts.end() && count->second > 1) {
             refuse(name, QStringLiteral("staat er meer dan eens"));
             continue;
         }

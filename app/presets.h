@@ -7,8 +7,8 @@
 #include <functional>
 
 // The school's preset file: quorvel/quorvel.conf in the first folder of XDG_CONFIG_DIRS
-// (default /etc/xdg) that holds one. Only the system's folders are read, never the
-// user's own configuration, and nothing is ever written.
+// (default /etc/xdg) that holds one, relative entries ignored. Only the system's folders are read,
+// never the user's own configuration, and nothing is ever written.
 QString PresetFilePath();
 
 // Reads the preset file. A file that is missing gives no presets; every entry that does

@@ -19,6 +19,16 @@ std::string Lower(std::string_view text) {
     return lower;
 }
 
+// Whether `text` is a whole number, written in digits alone, from `least` to `most`.
+bool WholeNumberIn(std::string_view text, long least, long most) {
+    if (text.empty() || text.size() > 9 ||
+        !std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; })) {
+        return false;
+    }
+    const long value = std::stol(std::string(text));
+    return value >= least && value <= most;
+}
+
 } // namespace
 
 std::string_view PresetKeyName(PresetKey key) {
@@ -58,7 +68,8 @@ std::string RefusedSetting(PresetKey key, std::string_view text) {
     if (!IsPresetField(key)) {
         return ReadPresetFlag(text) ? std::string() : "niet true of false";
     }
-    // The fields' lengths: what a pupil can type into each.
+    // What a pupil can type into each field, within the ranges a school is told: a
+    // pupil may type 0 or less as the largest number (drawn as 1), a school may not.
     const std::string trimmed = TrimSettingText(text);
     switch (key) {
     case PresetKey::Aantal:
@@ -66,13 +77,16 @@ std::string RefusedSetting(PresetKey key, std::string_view text) {
                    ? std::string()
                    : "geen aantal van 2 tot 12";
     case PresetKey::MaxGetal:
-        return trimmed.size() <= 6 && SettingField(SettingKind::LargestAddend, {}).Accepts(trimmed)
+        return trimmed.size() <= 6 &&
+                       SettingField(SettingKind::LargestAddend, {}).Accepts(trimmed) &&
+                       WholeNumberIn(trimmed, 1, 999999)
                    ? std::string()
-                   : "geen geheel getal van hoogstens 6 tekens";
+                   : "geen geheel getal van 1 tot 999999";
     default:
-        return trimmed.size() <= 3 && SettingField(SettingKind::Minutes, {}).Accepts(trimmed)
+        return trimmed.size() <= 3 && SettingField(SettingKind::Minutes, {}).Accepts(trimmed) &&
+                       WholeNumberIn(trimmed, 0, 999)
                    ? std::string()
-                   : "geen geheel getal van hoogstens 3 tekens";
+                   : "geen geheel getal van 0 tot 999";
     }
 }
 

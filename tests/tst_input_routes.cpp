@@ -60,6 +60,7 @@ private slots:
     void menuPasteIntoAFieldLeftBehindIsUndone();
     void menuPasteIntoTheFieldInUseIsJudgedOnLeaving();
     void enterClosingTheInformationJudgesTheFieldTypedIn();
+    void theInformationPanelLeavesTheSumBoxAsItWas();
     void hiddenNextButtonNeverScores();
     void closingTheWalletAfterTheEndLeavesNoFocusOnIt();
     void sumRowIsJudgedAsShown_data();
@@ -132,6 +133,23 @@ void InputRoutesTest::enterClosingTheInformationJudgesTheFieldTypedIn() {
     QCOMPARE(f->MaxArtikels->text(), QStringLiteral("2"));
     QVERIFY(!f->MaxArtikels->hasFocus());
     QCOMPARE(f.lesson().FirstLineInUse(), 11);
+}
+
+void InputRoutesTest::theInformationPanelLeavesTheSumBoxAsItWas() {
+    ShownForm f = ShowForm();
+    TypeKeys(f.form.get(), QStringLiteral("53"));
+    PressKey(f.form.get(), Qt::Key_Backtab, Qt::ShiftModifier);
+    QCOMPARE(QApplication::focusWidget(), f->Tot[2]);
+    QCOMPARE(f->Tot[2]->selectedText(), QStringLiteral("3"));
+    // Opened and closed by the mouse, the panel gives the box back selected: the next digit
+    // takes the place of the one there, as it would have without the panel.
+    ClickThroughWindow(f.form.get(), f->Image1);
+    QVERIFY(f->Info->isVisible());
+    ClickThroughWindow(f.form.get(), f->OKKnop);
+    QVERIFY(f->Info->isHidden());
+    QCOMPARE(QApplication::focusWidget(), f->Tot[2]);
+    TypeKeys(f.form.get(), QStringLiteral("7"));
+    QCOMPARE(f->Tot[2]->text(), QStringLiteral("7"));
 }
 
 void InputRoutesTest::hiddenNextButtonNeverScores() {

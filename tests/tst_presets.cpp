@@ -65,6 +65,7 @@ private slots:
     void badFiles_data();
     void badFiles();
     void onlyTheFirstFileCounts();
+    void relativeFoldersAreNotRead();
 };
 
 void PresetsTest::initTestCase() {
@@ -258,6 +259,26 @@ void PresetsTest::badFiles_data() {
                                    << QStringList{"Extra/Aantal", "onbekende groep"} << "500";
     QTest::newRow("duplicate keys") << good + "Aantal=3\nAantal=4\n"
                                     << QStringList{"Instellingen/Aantal", "meer dan eens"} << "500";
+    QTest::newRow("duplicate keys, lines ended by CR")
+        << QByteArray("[Instellingen]\rMaxGetal=500\rAantal=3\rAantal=5\r")
+        << QStringList{"Instellingen/Aantal", "meer dan eens"} << "500";
+    QTest::newRow("duplicate keys, lines ended by CRLF")
+        << QByteArray("[Instellingen]\r\nMaxGetal=500\r\nAantal=3\r\nAantal=5\r\n")
+        << QStringList{"Instellingen/Aantal", "meer dan eens"} << "500";
+    QTest::newRow("duplicate key written with an escape")
+        << good + "Aantal=3\n%41antal=5\n"
+        << QStringList{"Instellingen/Aantal", "meer dan eens"} << "500";
+    QTest::newRow("duplicate key in the group given again")
+        << good + "Aantal=3\n[Vergrendeld]\nHulpjes=false\n[Instellingen]\nAantal=5\n"
+        << QStringList{"Instellingen/Aantal", "meer dan eens"} << "500";
+    QTest::newRow("negative minutes")
+        << good + "TimerMinuten=-5\n"
+        << QStringList{"Instellingen/TimerMinuten", "0 tot 999"} << "500";
+    QTest::newRow("negative largest number")
+        << QByteArray("[Instellingen]\nMaxGetal=-5\n")
+        << QStringList{"Instellingen/MaxGetal", "1 tot 999999"} << "";
+    QTest::newRow("largest number 0")
+        << QByteArray("[Instellingen]\nMaxGetal=0\n") << QStringList{"Instellingen/MaxGetal"} << "";
     QTest::newRow("a lock not true or false")
         << good + "[Vergrendeld]\nAantal=ja\n"
         << QStringList{"Vergrendeld/Aantal", "niet true of false"} << "500";
@@ -327,6 +348,30 @@ void PresetsTest::onlyTheFirstFileCounts() {
                  qPrintable(lines[0]));
     }
     qputenv("XDG_CONFIG_DIRS", previous);
+}
+
+void PresetsTest::relativeFoldersAreNotRead() {
+    // A file in "etc" under the folder the program is started from.
+    QTemporaryDir here;
+    QTemporaryDir system;
+    for (const QTemporaryDir* dir : {&here, &system}) {
+        const QString folder =
+            dir == &here ? QStringLiteral("etc/quorvel") : QStringLiteral("quorvel");
+        QDir(dir->path()).mkpath(folder);
+        QFile file(QDir(dir->path()).filePath(folder + QStringLiteral("/quorvel.conf")));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(dir == &here ? "[Instellingen]\nAantal=5\n" : "[Instellingen]\nAantal=3\n");
+    }
+    const QString startedIn = QDir::currentPath();
+    const QByteArray previous = qgetenv("XDG_CONFIG_DIRS");
+    QVERIFY(QDir::setCurrent(here.path()));
+    qputenv("XDG_CONFIG_DIRS", "etc");
+    QVERIFY(Complaints().isEmpty());
+    QVERIFY(!LoadPresets().Value(PresetKey::Aantal));
+    qputenv("XDG_CONFIG_DIRS", "etc:" + system.path().toUtf8());
+    QCOMPARE(LoadPresets().Value(PresetKey::Aantal).value_or(""), std::string("3"));
+    qputenv("XDG_CONFIG_DIRS", previous);
+    QDir::setCurrent(startedIn);
 }
 
 QTEST_MAIN(PresetsTest)

@@ -133,6 +133,11 @@ bool InfoPanel::eventFilter(QObject* watched, QEvent* event) {
 // -------------------------------------------------------------------- the information panel
 void InfoPanel::Open() {
     focusBefore_ = FocusedWidget();
+    if (const auto* edit = qobject_cast<const QLineEdit*>(focusBefore_.data())) {
+        selectionBefore_ = edit->selectionStart();
+        selectedBefore_ = static_cast<int>(edit->selectedText().size());
+        cursorBefore_ = edit->cursorPosition();
+    }
     Info->show();
     // Read out as a page is, top to bottom, after the focus has come to OK.
     if (Announcer* announcer = Announcer::Of(window_)) {
@@ -161,10 +166,10 @@ void InfoPanel::OKKnopClick() {
     if (!Reachable(OKKnop)) {
         return;
     }
-    // The panel changes nothing else: the focus goes back where it was, without the
-    // selection a focus move by the program would make, so typing goes on after the
-    // last character typed. It moves before the panel hides, or hiding the focused OK
-    // button would first pass the focus on to another control.
+    // The panel changes nothing else: the focus goes back where it was, with the selection
+    // or the cursor it had there, and without the selection a focus move by the program
+    // would make. It moves before the panel hides, or hiding the focused OK button would
+    // first pass the focus on to another control.
     QWidget* back = focusBefore_;
     focusBefore_ = nullptr;
     // Enter closes the panel from the field it was typed in. A settings field the pupil
@@ -184,7 +189,16 @@ void InfoPanel::OKKnopClick() {
         back = nullptr;
     }
     if (back && back != OKKnop && Acts(back)) {
+        // A field the pupil typed in meanwhile keeps its cursor where the typing left it.
+        const bool returning = FocusedWidget() != back;
         back->setFocus(Qt::PopupFocusReason);
+        if (auto* edit = qobject_cast<QLineEdit*>(back); edit && returning && edit->hasFocus()) {
+            if (selectionBefore_ >= 0 && selectedBefore_ > 0) {
+                edit->setSelection(selectionBefore_, selectedBefore_);
+            } else {
+                edit->setCursorPosition(cursorBefore_);
+            }
+        }
     }
     Info->hide();
 }

@@ -50,6 +50,11 @@ private:
     std::function<bool(const QWidget*)> isField_;
     // Where the focus was when the panel opened; it goes back there.
     QPointer<QWidget> focusBefore_;
+    // And, where it was an edit field, what was selected there (start, length) or where
+    // its cursor stood: a sum box whose digit is selected takes the next digit in its place.
+    int selectionBefore_ = -1;
+    int selectedBefore_ = 0;
+    int cursorBefore_ = 0;
     // The control whose help was asked for while it had the focus, and its description
     // before: leaving the control takes the help back.
     QPointer<QWidget> explained_;
