@@ -87,7 +87,8 @@ bool NextLine(std::string_view data, std::size_t& pos, Line& line) {
             // The next character is taken as it is, a line end too (LF CR or CR LF whole).
             if (i < size) {
                 const char next = data[i++];
-                if (i < size && ((next == '\n' && data[i] == '\r') || (next == '\r' && data[i] == '\n'))) {
+                if (i < size &&
+                    ((next == '\n' && data[i] == '\r') || (next == '\r' && data[i] == '\n'))) {
                     ++i;
                 }
             }

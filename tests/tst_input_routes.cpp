@@ -150,6 +150,14 @@ void InputRoutesTest::theInformationPanelLeavesTheSumBoxAsItWas() {
     QCOMPARE(QApplication::focusWidget(), f->Tot[2]);
     TypeKeys(f.form.get(), QStringLiteral("7"));
     QCOMPARE(f->Tot[2]->text(), QStringLiteral("7"));
+
+    // From the empty units box at the start, a sum typed after the panel goes digit by
+    // digit from right to left, as before it.
+    ShownForm g = ShowForm();
+    ClickThroughWindow(g.form.get(), g->Image1);
+    ClickThroughWindow(g.form.get(), g->OKKnop);
+    TypeKeys(g.form.get(), QStringLiteral("171"));
+    QCOMPARE(g->Tot[3]->text() + g->Tot[2]->text() + g->Tot[1]->text(), QStringLiteral("171"));
 }
 
 void InputRoutesTest::hiddenNextButtonNeverScores() {
