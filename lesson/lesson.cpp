@@ -47,7 +47,7 @@ void Lesson::SetComplaintReceiver(std::function<void(const std::string&)> receiv
 void Lesson::NewExercise(const LessonSettings& asked) {
     LessonSettings settings = asked;
     news_ = LadderNews::None;
-    if (ladder_ && ladderDrawn_ && Shape(asked) != Shape(settings_)) {
+    if (ladder_ && ladderDrawn_ && Shape(asked) != shownShape_) {
         ladder_.reset();
         levelOnScreen_ = 0;
         news_ = LadderNews::Left;
@@ -58,8 +58,6 @@ void Lesson::NewExercise(const LessonSettings& asked) {
         settings.Addends.MaxValue = level.MaxValue;
         settings.Addends.Decimal = level.Decimal;
         settings.Addends.Carries = level.Carries;
-        // "maximum 100" counts only on a receipt without decimals.
-        settings.Addends.Max100 = settings.Addends.Max100 && !level.Decimal;
         news_ = !ladderDrawn_                       ? LadderNews::Started
                 : ladder_->Level() > levelOnScreen_ ? LadderNews::Up
                 : ladder_->Level() < levelOnScreen_ ? LadderNews::Down
@@ -68,6 +66,10 @@ void Lesson::NewExercise(const LessonSettings& asked) {
         ladderDrawn_ = true;
     }
     ladderCounted_ = false;
+    // What the settings will read as long as the pupil changes none of them.
+    shownShape_ = Shape(settings);
+    // "maximum 100" counts only on a receipt without decimals.
+    settings.Addends.Max100 = settings.Addends.Max100 && !settings.Addends.Decimal;
 
     settings_ = settings;
     ++serial_;

@@ -76,7 +76,7 @@ public:
     // the number of addends, the largest addend, the decimals and the carries; should the
     // settings that shape the draw (those, the receipt and "maximum 100") differ from the
     // exercise before, the pupil has changed one by hand and leaves the ladder, and the
-    // settings as given count.
+    // settings as given count. "maximum 100" counts only on a receipt without decimals.
     void NewExercise(const LessonSettings& settings);
     // The settings the exercise on screen was drawn from: its mode (receipt or classic),
     // decimals, helps and the wallet.
@@ -215,6 +215,9 @@ private:
     bool ladderDrawn_ = false;   // an exercise has come from the ladder
     bool ladderCounted_ = false; // the exercise on screen has counted for it
     int levelOnScreen_ = 0;
+    // The settings that shape the draw, as the window shows them for the exercise on
+    // screen: the number of addends, the largest addend, decimals, receipt, "maximum 100".
+    std::tuple<int, int, bool, bool, bool> shownShape_;
     LadderNews news_ = LadderNews::None;
     std::function<void(const std::string&)> complain_;
     std::set<std::tuple<int, int, int, bool>> told_; // profile, addends, largest, decimals

@@ -72,6 +72,7 @@ private slots:
     void lockedSettingsPinEveryLevel();
     void aSettingChangedByHandLeavesTheLadder_data();
     void aSettingChangedByHandLeavesTheLadder();
+    void maximum100ThroughDecimalLevels();
     void anImpossibleProfileIsToldOnce();
     void fromPresets();
 };
@@ -314,6 +315,44 @@ void LadderTest::aSettingChangedByHandLeavesTheLadder() {
     // Off the ladder for good: the same settings again bring no news.
     (*t)->NewExercise((*t)->Settings());
     QCOMPARE((*t)->News(), LadderNews::None);
+}
+
+// On a receipt the "maximum 100" box counts only without decimals; a ladder that brings
+// decimals drops it, and brings it back without them, and the box's mark left alone is no
+// change by hand.
+void LadderTest::maximum100ThroughDecimalLevels() {
+    auto t = MakeLesson();
+    (*t)->StartLadder(LadderSetup{7, false, {}});
+    LessonSettings asked;
+    asked.Addends.Receipt = true;
+    asked.Addends.Max100 = true; // the box's mark, as the settings bar reads it
+    const auto next = [&](bool right) {
+        (*t)->Check(right ? RightRow(*t->lesson) : WrongRow(),
+                    FormatPlain((*t)->Exercise().Change));
+        (*t)->MoveOn();
+        const AddendSettings& shown = (*t)->Settings().Addends;
+        asked.Addends.N = shown.N;
+        asked.Addends.MaxValue = shown.MaxValue;
+        asked.Addends.Decimal = shown.Decimal;
+        (*t)->NewExercise(asked);
+    };
+    (*t)->NewExercise(asked);
+    QVERIFY((*t)->Settings().Addends.Max100);
+    for (int i = 0; i < 8; ++i) {
+        next(true);
+    }
+    QCOMPARE((*t)->LevelOnScreen(), 8);
+    QVERIFY((*t)->Settings().Addends.Decimal);
+    QVERIFY(!(*t)->Settings().Addends.Max100);
+    next(true);
+    QCOMPARE((*t)->News(), LadderNews::None);
+    for (int i = 0; i < 5; ++i) {
+        next(false);
+    }
+    QCOMPARE((*t)->LevelOnScreen(), 7);
+    QVERIFY((*t)->Settings().Addends.Max100);
+    QVERIFY((*t)->CurrentLadder() != nullptr);
+    QVERIFY((*t)->Exercise().Total <= Whole(100));
 }
 
 // A level the school's locks make impossible (dubbel with two addends) is drawn freely,

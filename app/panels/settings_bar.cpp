@@ -304,8 +304,9 @@ LessonSettings SettingsBar::Read() const {
     s.Addends.MaxValue = largest_.box->text().toInt();
     s.Addends.Decimal = Komma->isChecked();
     s.Addends.Receipt = Kasticket->isChecked();
-    // "maximum 100" counts only where it shows: on a receipt without decimals.
-    s.Addends.Max100 = Eenvoudig->isChecked() && Kasticket->isChecked() && !Komma->isChecked();
+    // "maximum 100" counts only where it shows: on a receipt without decimals (the lesson
+    // drops it where the exercise has decimals, which a ladder may change).
+    s.Addends.Max100 = Eenvoudig->isChecked() && Kasticket->isChecked();
     s.PayFromWallet = Geldbeugel->isChecked();
     s.Helps = Hulpjes->isChecked();
     s.Minutes = ReadInteger(minutes_.rules.Settled()).value_or(0);
