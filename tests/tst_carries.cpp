@@ -97,7 +97,7 @@ void TestCarries::everyDrawFitsItsProfile_data() {
     QTest::newRow("zonder, 9 up to 9") << CarryProfile::None << 9 << 9 << false << 2000;
     QTest::newRow("zonder, 12 up to 10") << CarryProfile::None << 12 << 10 << false << 2000;
     QTest::newRow("zonder, 12 up to 999999") << CarryProfile::None << 12 << 999999 << false << 2000;
-    QTest::newRow("zonder, 12 up to 5 with decimals")
+    QTest::newRow("zonder, 9 up to 5 with decimals")
         << CarryProfile::None << 9 << 5 << true << 2000;
     QTest::newRow("met, 2 up to 11") << CarryProfile::Carry << 2 << 11 << false << 2000;
     QTest::newRow("met, 3 up to 10") << CarryProfile::Carry << 3 << 10 << false << 2000;
