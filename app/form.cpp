@@ -81,7 +81,12 @@ void TForm1::BuildWindow() {
     FinishControls(Image4);
     series_ = new SeriesPanel(this);
     exercise_ = new ExercisePanel(this, lesson_);
-    settings_ = new SettingsBar(this, LoadPresets());
+    const Presets presets = LoadPresets();
+    settings_ = new SettingsBar(this, presets);
+    // The school's ladder: the first exercise comes from its start level.
+    if (const std::optional<LadderSetup> ladder = LadderFromPresets(presets)) {
+        lesson_.StartLadder(*ladder);
+    }
     info_ = new InfoPanel(this);
     wallet_ = new WalletPanel(this, lesson_);
 
@@ -269,6 +274,8 @@ void TForm1::Draw() {
     settings_->Draw(lesson_);
     wallet_->Draw();
     points_->Draw(lesson_);
+    // The ladder's news comes before the exercise is said.
+    info_->Draw(lesson_);
     exercise_->Draw();
     // What the action has to say comes after everything it changed.
     if (Announcer* announcer = Announcer::Of(this)) {

@@ -1,5 +1,6 @@
 // Writes pictures of the real window, drawn offscreen, for people to look at: the start
-// state, the information panel open, a receipt to pay from the wallet, and the wallet.
+// state, the information panel open, a receipt to pay from the wallet, and the wallet; with
+// a school's preset that puts the pupil on a ladder, also the second level as it comes.
 //
 //   quorvel-screenshots [DIR] [--seed N]
 //
@@ -82,6 +83,19 @@ int main(int argc, char* argv[]) {
                           w->mapTo(&form, w->rect().center()));
     };
     bool ok = save("start.png");
+    // Where the school's preset puts the pupil on a ladder: eight exercises answered right,
+    // and the next level as it comes.
+    if (form.CurrentLesson().CurrentLadder() != nullptr) {
+        for (int i = 0; i < 8; ++i) {
+            const ExerciseState& ex = form.CurrentLesson().Exercise();
+            for (std::size_t k = 1; k <= 14 && ex.ExpectedChar[k] != ' '; ++k) {
+                QTest::keyClick(form.windowHandle(), ex.ExpectedChar[k]);
+            }
+            click(ui.Kontroleer);
+            click(ui.VolgendeOefening);
+        }
+        ok = save("ladder.png") && ok;
+    }
     click(ui.Image1);
     ok = save("info.png") && ok;
     click(ui.OKKnop);

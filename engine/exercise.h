@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/amount.h"
+#include "engine/carries.h"
 #include "engine/catalogue.h"
 #include "engine/random.h"
 
@@ -35,6 +36,15 @@ struct AddendSettings {
     bool Decimal = false;
     bool Receipt = false;
     bool Max100 = false; // receipt totals of at most 100
+    // What the school asks of the carries; a receipt takes none.
+    CarryProfile Carries = CarryProfile::Free;
+};
+
+// What a draw made of the carry profile it was given.
+enum class ProfileDraw {
+    NotAsked,   // no profile (Free), or a receipt
+    Kept,       // the exercise fits the profile
+    Impossible, // no exercise of these settings fits it: drawn as without a profile
 };
 
 // Draws the addends of a new exercise into lines 13 - N to 12 and sums them into Total.
@@ -42,8 +52,15 @@ struct AddendSettings {
 // draws come in a fixed order: the first value (a receipt line, or 1 to MaxValue), then
 // the decimal fraction, then the small value of the maximum-100 setting. A MaxValue of 0
 // or below is drawn as 1; N is taken within 2..12.
-void DrawAddends(ExerciseState& ex, const AddendSettings& s, Catalogue& catalogue,
-                 RandomSource& random);
+//
+// Without a profile, and for a receipt, that is all, and the numbers drawn are always the
+// same ones in the same order. With one, classic exercises are drawn so until one fits
+// (a bounded number of times); should none, one is built to fit: drawn freely, then a
+// few addends' digits chosen (a carry or a column of 20 planted), or, for "zonder", the
+// addends drawn one by one, each within what the columns still take. Where no exercise
+// of these settings fits (CarryProfilePossible), the draw is the one without a profile.
+ProfileDraw DrawAddends(ExerciseState& ex, const AddendSettings& s, Catalogue& catalogue,
+                        RandomSource& random);
 
 // The amount paid for a receipt: the next multiple of 10 euros more than 1 euro above the
 // total, at random raised by 10 to 50 euros, or, with max100, by a multiple of 10 up to 100.

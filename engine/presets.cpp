@@ -9,8 +9,17 @@
 namespace {
 
 constexpr std::array<std::string_view, PresetKeyCount> kNames{
-    "Aantal",    "MaxGetal",    "TimerMinuten", "Komma",
-    "Kasticket", "Portemonnee", "Hulpjes",      "Maximum100"};
+    "Aantal",  "MaxGetal",   "TimerMinuten", "Komma",  "Kasticket",  "Portemonnee",
+    "Hulpjes", "Maximum100", "Overdracht",   "Ladder", "LadderStart"};
+
+// A level's number, 1..LadderLevelCount.
+std::optional<int> LevelNumber(std::string_view text) {
+    const std::optional<std::int32_t> n = ReadInteger(TrimSettingText(text));
+    if (!n || *n < 1 || *n > LadderLevelCount) {
+        return std::nullopt;
+    }
+    return *n;
+}
 
 std::string Lower(std::string_view text) {
     std::string lower(text);
@@ -65,6 +74,13 @@ std::optional<bool> Presets::Mark(PresetKey key) const {
 }
 
 std::string RefusedSetting(PresetKey key, std::string_view text) {
+    if (key == PresetKey::Overdracht) {
+        return CarryProfileNamed(text) ? std::string() : "niet zonder, met, dubbel of vrij";
+    }
+    if (key == PresetKey::LadderStart) {
+        return LevelNumber(text) ? std::string()
+                                 : "geen niveau van 1 tot " + std::to_string(LadderLevelCount);
+    }
     if (!IsPresetField(key)) {
         return ReadPresetFlag(text) ? std::string() : "niet true of false";
     }
@@ -91,8 +107,48 @@ std::string RefusedSetting(PresetKey key, std::string_view text) {
 }
 
 std::string PresetText(PresetKey key, std::string_view text) {
+    if (key == PresetKey::Overdracht) {
+        return std::string(CarryProfileName(*CarryProfileNamed(text)));
+    }
+    if (key == PresetKey::LadderStart) {
+        return std::to_string(*LevelNumber(text));
+    }
     if (IsPresetField(key)) {
         return TrimSettingText(text);
     }
     return *ReadPresetFlag(text) ? "true" : "false";
+}
+
+CarryProfile CarryProfileOf(const Presets& presets) {
+    const std::optional<std::string>& value = presets.Value(PresetKey::Overdracht);
+    return value ? CarryProfileNamed(*value).value_or(CarryProfile::Free) : CarryProfile::Free;
+}
+
+std::optional<LadderSetup> LadderFromPresets(const Presets& presets) {
+    if (!presets.Mark(PresetKey::Ladder).value_or(false)) {
+        return std::nullopt;
+    }
+    LadderSetup setup;
+    if (const std::optional<std::string>& start = presets.Value(PresetKey::LadderStart)) {
+        setup.Start = LevelNumber(*start).value_or(1);
+    }
+    setup.Fixed = presets.IsLocked(PresetKey::LadderStart);
+    // A locked setting keeps the value set, or the window's default.
+    const auto number = [&](PresetKey key, int fallback) {
+        const std::optional<std::string>& value = presets.Value(key);
+        return value ? ReadInteger(*value).value_or(fallback) : fallback;
+    };
+    if (presets.IsLocked(PresetKey::Aantal)) {
+        setup.Pins.Addends = number(PresetKey::Aantal, 2);
+    }
+    if (presets.IsLocked(PresetKey::MaxGetal)) {
+        setup.Pins.MaxValue = number(PresetKey::MaxGetal, 100);
+    }
+    if (presets.IsLocked(PresetKey::Komma)) {
+        setup.Pins.Decimal = presets.Mark(PresetKey::Komma).value_or(false);
+    }
+    if (presets.IsLocked(PresetKey::Overdracht)) {
+        setup.Pins.Carries = CarryProfileOf(presets);
+    }
+    return setup;
 }

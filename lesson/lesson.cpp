@@ -1,6 +1,20 @@
 #include "lesson/lesson.h"
 
+#include "engine/settings.h"
 #include "wallet/wallet.h"
+
+#include <algorithm>
+#include <cstdio>
+
+namespace {
+
+// The settings a pupil changes to shape what is drawn.
+auto Shape(const LessonSettings& s) {
+    const AddendSettings& a = s.Addends;
+    return std::make_tuple(a.N, a.MaxValue, a.Decimal, a.Receipt, a.Max100);
+}
+
+} // namespace
 
 Lesson::Lesson(std::unique_ptr<RandomSource> random, std::unique_ptr<SeriesClock> clock)
     : random_(std::move(random)), clock_(std::move(clock)), catalogue_(MakeCatalogue()) {
@@ -21,13 +35,60 @@ void Lesson::Reseed() {
     random_->Reseed();
 }
 
-void Lesson::NewExercise(const LessonSettings& settings) {
+void Lesson::StartLadder(const LadderSetup& setup) {
+    ladder_.emplace(setup);
+    ladderDrawn_ = false;
+}
+
+void Lesson::SetComplaintReceiver(std::function<void(const std::string&)> receiver) {
+    complain_ = std::move(receiver);
+}
+
+void Lesson::NewExercise(const LessonSettings& asked) {
+    LessonSettings settings = asked;
+    news_ = LadderNews::None;
+    if (ladder_ && ladderDrawn_ && Shape(asked) != shownShape_) {
+        ladder_.reset();
+        levelOnScreen_ = 0;
+        news_ = LadderNews::Left;
+    }
+    if (ladder_) {
+        const LadderLevel level = ladder_->Settings();
+        settings.Addends.N = level.Addends;
+        settings.Addends.MaxValue = level.MaxValue;
+        settings.Addends.Decimal = level.Decimal;
+        settings.Addends.Carries = level.Carries;
+        news_ = !ladderDrawn_                       ? LadderNews::Started
+                : ladder_->Level() > levelOnScreen_ ? LadderNews::Up
+                : ladder_->Level() < levelOnScreen_ ? LadderNews::Down
+                                                    : LadderNews::None;
+        levelOnScreen_ = ladder_->Level();
+        ladderDrawn_ = true;
+    }
+    ladderCounted_ = false;
+    // What the settings will read as long as the pupil changes none of them.
+    shownShape_ = Shape(settings);
+    // "maximum 100" counts only on a receipt without decimals.
+    settings.Addends.Max100 = settings.Addends.Max100 && !settings.Addends.Decimal;
+
     settings_ = settings;
     ++serial_;
     phase_ = LessonPhase::Answering;
     judgement_.reset();
     const AddendSettings& s = settings.Addends;
-    DrawAddends(exercise_, s, catalogue_, *random_);
+    if (DrawAddends(exercise_, s, catalogue_, *random_) == ProfileDraw::Impossible &&
+        told_.emplace(static_cast<int>(s.Carries), s.N, s.MaxValue, s.Decimal).second) {
+        const std::string line =
+            "quorvel: Overdracht=" + std::string(CarryProfileName(s.Carries)) + " kan niet bij " +
+            std::to_string(std::clamp(s.N, MinAddends, MaxAddends)) + " getallen tot " +
+            std::to_string(std::max(s.MaxValue, 1)) + (s.Decimal ? " met komma" : "") +
+            "; de oefeningen worden zonder die eis getrokken";
+        if (complain_) {
+            complain_(line);
+        } else {
+            std::fprintf(stderr, "%s\n", line.c_str());
+        }
+    }
     firstLine_ = ::FirstLineInUse(s.N);
 
     // Until the pupil pays from the wallet, the change is judged against what the
@@ -70,6 +131,10 @@ Judgement Lesson::Check(const SumBoxTexts& boxes, const std::string& change) {
     judgement_ = j;
     if (phase_ == LessonPhase::Answering) {
         phase_ = LessonPhase::Judged;
+        if (ladder_ && !ladderCounted_) {
+            ladderCounted_ = true;
+            ladder_->Record(Receipt() ? sumRight_ && changeRight_ : sumRight_);
+        }
     }
     return j;
 }

@@ -4,13 +4,17 @@
 #include "engine/amount.h"
 #include "engine/catalogue.h"
 #include "engine/exercise.h"
+#include "engine/ladder.h"
 #include "engine/random.h"
 #include "timer/series.h"
 #include "wallet/pieces.h"
 
+#include <functional>
 #include <memory>
 #include <optional>
+#include <set>
 #include <string>
+#include <tuple>
 
 // What a new exercise is drawn from: the settings bar as the pupil left it.
 struct LessonSettings {
@@ -43,6 +47,10 @@ enum class LessonPhase { Answering, Judged, SeriesOver };
 // What moving on made of the exercise on screen.
 enum class MoveOnResult { Refused, NoPoint, Point };
 
+// What a new exercise brought to the ladder: its first exercise, a level up or down, or
+// the pupil leaving it by changing a setting.
+enum class LadderNews { None, Started, Up, Down, Left };
+
 // The one lesson a pupil works through: the exercise on screen and everything it is
 // judged against, the series and its counters, the wallet and the timed series. It
 // owns the random source and the series clock, so every draw and every reading of the
@@ -63,6 +71,12 @@ public:
     // the change, the sum row's expected characters, the carries and, with the wallet,
     // what the wallet is dealt from. The assembled amount starts again at 0, and the new
     // exercise is to be answered.
+    //
+    // On the ladder the exercise comes from its level, whatever the settings give for
+    // the number of addends, the largest addend, the decimals and the carries; should the
+    // settings that shape the draw (those, the receipt and "maximum 100") differ from the
+    // exercise before, the pupil has changed one by hand and leaves the ladder, and the
+    // settings as given count. "maximum 100" counts only on a receipt without decimals.
     void NewExercise(const LessonSettings& settings);
     // The settings the exercise on screen was drawn from: its mode (receipt or classic),
     // decimals, helps and the wallet.
@@ -82,7 +96,9 @@ public:
     // Judges the sum row (box texts 1..14, a hidden box given as an empty text) and, in
     // the receipt mode, the change text. An unreadable sum row changes nothing. A
     // readable one makes the exercise judged, ready to be scored by moving on; at the
-    // end of a series it is judged for the pupil to see and scores nothing.
+    // end of a series it is judged for the pupil to see and scores nothing. On the ladder
+    // the first readable check of an exercise counts, right as a point is (the sum, and on
+    // a receipt the change too): checking again after a correction does not make it right.
     Judgement Check(const SumBoxTexts& boxes, const std::string& change);
     bool SumRight() const { return sumRight_; }
     bool ChangeRight() const { return changeRight_; }
@@ -92,6 +108,19 @@ public:
     // The pupil goes back to changing what the check judged (a settings field entered):
     // the judgement lapses, and only a new check can score.
     void WithdrawJudgement();
+
+    // ------------------------------------------------------------------ the ladder
+    // The pupil climbs from here on, from the start level; before the first exercise.
+    void StartLadder(const LadderSetup& setup);
+    // The ladder while the pupil is on it, else none.
+    const Ladder* CurrentLadder() const { return ladder_ ? &*ladder_ : nullptr; }
+    // The level the exercise on screen came from; 0 off the ladder.
+    int LevelOnScreen() const { return levelOnScreen_; }
+    LadderNews News() const { return news_; }
+    // Where no exercise of the settings fits the carry profile asked for, the exercise is
+    // drawn without it, and the line saying so goes here, once for those settings; to
+    // standard error unless another receiver is given.
+    void SetComplaintReceiver(std::function<void(const std::string&)> receiver);
 
     // ------------------------------------------------------------------ the series
     // Moving on from a judged exercise: the check becomes a point or not (in the receipt
@@ -181,4 +210,15 @@ private:
 
     TimedSeries series_;
     bool cancelled_ = false;
+
+    std::optional<Ladder> ladder_;
+    bool ladderDrawn_ = false;   // an exercise has come from the ladder
+    bool ladderCounted_ = false; // the exercise on screen has counted for it
+    int levelOnScreen_ = 0;
+    // The settings that shape the draw, as the window shows them for the exercise on
+    // screen: the number of addends, the largest addend, decimals, receipt, "maximum 100".
+    std::tuple<int, int, bool, bool, bool> shownShape_;
+    LadderNews news_ = LadderNews::None;
+    std::function<void(const std::string&)> complain_;
+    std::set<std::tuple<int, int, int, bool>> told_; // profile, addends, largest, decimals
 };

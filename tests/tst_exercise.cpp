@@ -1,5 +1,6 @@
 #include "engine/exercise.h"
 #include "support/scripted_random.h"
+#include "support/seeded_random.h"
 
 #include <QtTest>
 
@@ -36,6 +37,8 @@ private slots:
     void drawAddends_data();
     void drawAddends();
     void drawKeepsItsPromises();
+    void designDrawIsRecorded_data();
+    void designDrawIsRecorded();
     void receiptOfTwelveDifferentArticles();
     void choosePaid_data();
     void choosePaid();
@@ -177,6 +180,82 @@ void TestExercise::drawKeepsItsPromises() {
             }
         }
     }
+}
+
+// The draw as it was before any carry profile: 300 exercises from a fixed seed per mode,
+// written down once. The numbers asked for (their ranges and values, in order) and what
+// was made of them must stay exactly these, or every seeded picture and scripted draw
+// would change.
+void TestExercise::designDrawIsRecorded_data() {
+    QTest::addColumn<AddendSettings>("settings");
+    QTest::addColumn<QString>("first"); // the first exercise's texts, top to bottom
+    QTest::addColumn<quint64>("draws"); // how many numbers the 300 exercises took
+    QTest::addColumn<quint64>("asked"); // fingerprint of the ranges and numbers drawn
+    QTest::addColumn<quint64>("made");  // fingerprint of the lines and totals made
+
+    QTest::newRow("the defaults") << AddendSettings{2, 100, false, false, false} << "89/85"
+                                  << quint64{600} << quint64{370897542925398010ull}
+                                  << quint64{16664635302955783400ull};
+    QTest::newRow("12 up to 999999")
+        << AddendSettings{12, 999999, false, false, false}
+        << "888916/840008/983443/808631/147114/491095/883457/387478/228540/551761/513908/819374"
+        << quint64{3600} << quint64{16611831918089163204ull} << quint64{7819304666366845194ull};
+    QTest::newRow("5 up to 0") << AddendSettings{5, 0, false, false, false} << "1/1/1/1/1"
+                               << quint64{1500} << quint64{13154102734149077669ull}
+                               << quint64{7774711787897230981ull};
+    QTest::newRow("decimals") << AddendSettings{4, 20, true, false, false}
+                              << "18   /20   /3,3 /5,81" << quint64{3846}
+                              << quint64{10559642245163998702ull}
+                              << quint64{5422147227187568104ull};
+    QTest::newRow("12 with decimals")
+        << AddendSettings{12, 100, true, false, false}
+        << "89   /99   /15,3 /23,81/71,1 /11,7 /54   /2,78/83   /86,52/49   /42,03"
+        << quint64{11535} << quint64{7434790577947521925ull} << quint64{1133660892252021352ull};
+    QTest::newRow("receipt") << AddendSettings{6, 100, false, true, false} << "12/21/44/35/11/130"
+                             << quint64{4221} << quint64{14271080192332925405ull}
+                             << quint64{1275760844192930124ull};
+    QTest::newRow("receipt with decimals")
+        << AddendSettings{3, 100, true, true, false} << "12,00/12,30/39,81" << quint64{4070}
+        << quint64{3005407678699729418ull} << quint64{6013386267753975399ull};
+    QTest::newRow("receipt up to 100")
+        << AddendSettings{7, 100, false, true, true} << "14/7/8/3/2/10/1" << quint64{7055}
+        << quint64{13709479122940111218ull} << quint64{503469995461492524ull};
+}
+
+void TestExercise::designDrawIsRecorded() {
+    QFETCH(AddendSettings, settings);
+    QFETCH(QString, first);
+    QFETCH(quint64, draws);
+    QFETCH(quint64, asked);
+    QFETCH(quint64, made);
+
+    SeededRandom random(20261211);
+    Catalogue catalogue = MakeCatalogue();
+    std::uint64_t fingerprint = 0xcbf29ce484222325ull;
+    const auto mix = [&fingerprint](const std::string& text) {
+        for (const char c : text + '|') {
+            fingerprint ^= static_cast<unsigned char>(c);
+            fingerprint *= 0x100000001b3ull;
+        }
+    };
+    QStringList firstTexts;
+    for (int round = 0; round < 300; ++round) {
+        ExerciseState ex;
+        DrawAddends(ex, settings, catalogue, random);
+        for (int j = FirstLineInUse(settings.N); j <= 12; ++j) {
+            const ExerciseLine& line = ex.Lines[static_cast<std::size_t>(j)];
+            mix(line.AmountText + ' ' + line.QuantityText + ' ' + line.ArticleName + ' ' +
+                std::to_string(line.LineAmount));
+            if (round == 0) {
+                firstTexts << QString::fromStdString(line.AmountText);
+            }
+        }
+        mix(std::to_string(ex.Total));
+    }
+    QCOMPARE(firstTexts.join(QLatin1Char('/')), first);
+    QCOMPARE(random.Draws(), draws);
+    QCOMPARE(random.Fingerprint(), asked);
+    QCOMPARE(fingerprint, made);
 }
 
 void TestExercise::receiptOfTwelveDifferentArticles() {

@@ -7,6 +7,7 @@
 
 #include "app/accessibility.h"
 #include "app/language.h"
+#include "app/panels/info_panel.h"
 #include "support/answer_setup.h"
 #include "support/ink.h"
 
@@ -233,8 +234,31 @@ void LanguagesTest::textsFitTheirControls_data() {
         if (form_->Ui().Instellingen->isAncestorOf(w)) {
             row(Fit::HelpBox, w->objectName() + QStringLiteral(" locked"),
                 help + QLatin1Char('\n') + locked);
+            row(Fit::HelpBox, w->objectName() + QStringLiteral(" held by the ladder"),
+                help + QLatin1Char('\n') +
+                    QCoreApplication::translate(
+                        "SettingsBar", "De ladder van de school bepaalt deze instelling."));
         }
     }
+    // What the help box says of the ladder: every level as it starts, comes up or down,
+    // and leaving it.
+    const auto ladder = [](const char* text) {
+        return QCoreApplication::translate("InfoPanel", text);
+    };
+    for (int level = 1; level <= LadderLevelCount; ++level) {
+        const LadderLevel l = LadderLevels()[static_cast<std::size_t>(level - 1)];
+        const QString name = InfoPanel::LevelName(
+            AddendSettings{l.Addends, l.MaxValue, l.Decimal, false, false, l.Carries});
+        for (const char* text :
+             {"Ladder, niveau %1 van %2: %3.", "Goed zo! Naar niveau %1 van %2: %3.",
+              "Terug naar niveau %1 van %2: %3."}) {
+            row(Fit::HelpBox, QStringLiteral("Help"),
+                ladder(text).arg(level).arg(LadderLevelCount).arg(name));
+        }
+    }
+    row(Fit::HelpBox, QStringLiteral("Help"),
+        ladder("U heeft zelf een instelling gewijzigd: de ladder staat uit tot het programma "
+               "opnieuw start."));
     // The catalogue as a receipt shows it: the article names, and the widest quantities of
     // each unit.
     const Catalogue& catalogue = form_->CurrentLesson().Articles();

@@ -2,6 +2,7 @@
 // whatever the pupil or a screen reader does, and shrugs off a file that is bad in any way.
 
 #include "app/accessibility.h"
+#include "app/panels/info_panel.h"
 #include "app/presets.h"
 #include "support/form_fixture.h"
 #include "support/input_routes.h"
@@ -14,6 +15,8 @@
 
 #include <sys/stat.h>
 #include <unistd.h>
+
+Q_DECLARE_METATYPE(CarryProfile)
 
 using std::chrono::milliseconds;
 
@@ -52,6 +55,22 @@ QAccessibleInterface* Accessible(QObject* o) {
     return QAccessible::queryAccessibleInterface(o);
 }
 
+// What the screen reader was last told.
+QString Announced(const ShownForm& f) {
+    const auto* announcer = f.form->findChild<Announcer*>();
+    return announcer && announcer->isVisible() ? announcer->accessibleName() : QString();
+}
+
+// The exercise on screen, measured as the pupil works its columns.
+CarryFacts Carries(const ShownForm& f) {
+    const AddendSettings& s = f.lesson().Settings().Addends;
+    return MeasureCarries(f.lesson().Exercise(), s.N, s.Decimal);
+}
+
+QString Level(int n, int maxValue, bool decimal, CarryProfile carries) {
+    return InfoPanel::LevelName(AddendSettings{n, maxValue, decimal, false, false, carries});
+}
+
 } // namespace
 
 class PresetsTest : public QObject {
@@ -62,6 +81,10 @@ private slots:
     void appliedAtStart();
     void lockedSettingsRefuseEveryRoute();
     void lockedSettingsSayWhy();
+    void carryProfile_data();
+    void carryProfile();
+    void ladderClimbsAndIsLeft();
+    void lockedLadder();
     void badFiles_data();
     void badFiles();
     void onlyTheFirstFileCounts();
@@ -228,6 +251,129 @@ void PresetsTest::lockedSettingsSayWhy() {
     QCOMPARE(f->Help->toPlainText(), f->MaxArtikels->accessibleDescription());
 }
 
+void PresetsTest::carryProfile_data() {
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<CarryProfile>("profile");
+    QTest::newRow("zonder, 3 addends")
+        << QByteArray("[Instellingen]\nOverdracht=zonder\nAantal=3\n") << CarryProfile::None;
+    QTest::newRow("met, up to 20")
+        << QByteArray("[Instellingen]\nOverdracht=met\nMaxGetal=20\n") << CarryProfile::Carry;
+    QTest::newRow("met with decimals")
+        << QByteArray("[Instellingen]\nOverdracht=Met\nKomma=true\n") << CarryProfile::Carry;
+    QTest::newRow("dubbel, 4 addends, locked")
+        << QByteArray(
+               "[Instellingen]\nOverdracht=dubbel\nAantal=4\n[Vergrendeld]\nOverdracht=true\n")
+        << CarryProfile::Double;
+}
+
+// The school's profile: the first exercise follows it, and every one after, whatever the
+// pupil then sets; nothing of it shows on the settings bar.
+void PresetsTest::carryProfile() {
+    QFETCH(QByteArray, file);
+    QFETCH(CarryProfile, profile);
+    PresetFolder folder(file);
+    ShownForm f = ShowForm();
+    QCOMPARE(f.lesson().Settings().Addends.Carries, profile);
+    QVERIFY(ProfileHolds(profile, Carries(f)));
+    QVERIFY(f->Help->toPlainText().isEmpty());
+    for (int i = 0; i < 10; ++i) {
+        AnswerRightAndMoveOn(f);
+        QVERIFY(ProfileHolds(profile, Carries(f)));
+    }
+    ConfirmSetting(f, f->MaxArtikels, QStringLiteral("5"));
+    QCOMPARE(f.lesson().Settings().Addends.N, 5);
+    QVERIFY(ProfileHolds(profile, Carries(f)));
+}
+
+// On the ladder from level 4: the bar shows the level, eight right bring the next one with
+// the news in the help box and to a screen reader, once; a setting changed by hand leaves
+// the ladder for good.
+void PresetsTest::ladderClimbsAndIsLeft() {
+    PresetFolder folder(
+        "[Instellingen]\nLadder=true\nLadderStart=4\nAantal=7\nOverdracht=zonder\n");
+    ShownForm f = ShowForm();
+    QCOMPARE(f.lesson().LevelOnScreen(), 4);
+    QCOMPARE(f->MaxArtikels->text(), QStringLiteral("2"));
+    QCOMPARE(f->MaxGetal->text(), QStringLiteral("100"));
+    QVERIFY(!f->Komma->isChecked());
+    QVERIFY(Carries(f).CarryIntoDigits);
+    const QString started =
+        QStringLiteral("Ladder, niveau 4 van 12: 2 getallen tot 100, met overdracht.");
+    QCOMPARE(Level(2, 100, false, CarryProfile::Carry),
+             QStringLiteral("2 getallen tot 100, met overdracht"));
+    QCOMPARE(f->Help->toPlainText(), started);
+    QVERIFY2(Announced(f).startsWith(started), qPrintable(Announced(f)));
+
+    for (int i = 0; i < 7; ++i) {
+        AnswerRightAndMoveOn(f);
+        QCOMPARE(f.lesson().LevelOnScreen(), 4);
+        QVERIFY(Carries(f).CarryIntoDigits);
+        QVERIFY(!Announced(f).contains(QStringLiteral("niveau")));
+    }
+    AnswerRightAndMoveOn(f);
+    QCOMPARE(f.lesson().LevelOnScreen(), 5);
+    const QString up =
+        QStringLiteral("Goed zo! Naar niveau 5 van 12: 3 getallen tot 100, met overdracht.");
+    QCOMPARE(f->MaxArtikels->text(), QStringLiteral("3"));
+    QCOMPARE(f.lesson().Settings().Addends.N, 3);
+    QCOMPARE(f.lesson().FirstLineInUse(), 10);
+    QCOMPARE(f->Help->toPlainText(), up);
+    QVERIFY2(Announced(f).startsWith(up), qPrintable(Announced(f)));
+    QCOMPARE(f->Reeksteller->text(), QStringLiteral("9")); // the series goes on
+    // Said once: the next exercise says only itself.
+    AnswerRightAndMoveOn(f);
+    QVERIFY(!Announced(f).contains(QStringLiteral("niveau")));
+
+    // The pupil sets six addends: off the ladder, with the school's own profile.
+    ConfirmSetting(f, f->MaxArtikels, QStringLiteral("6"));
+    QVERIFY(f.lesson().CurrentLadder() == nullptr);
+    QCOMPARE(f.lesson().Settings().Addends.N, 6);
+    QCOMPARE(f.lesson().Settings().Addends.Carries, CarryProfile::None);
+    QVERIFY(!Carries(f).AnyCarry);
+    QVERIFY(f->Help->toPlainText().contains(QStringLiteral("de ladder staat uit")));
+    for (int i = 0; i < 8; ++i) {
+        AnswerRightAndMoveOn(f);
+    }
+    QCOMPARE(f->MaxArtikels->text(), QStringLiteral("6"));
+    QCOMPARE(f.lesson().LevelOnScreen(), 0);
+}
+
+// A locked ladder holds the settings that shape the draw; a locked number of addends is
+// that of every level, and the ladder writes the rest into the greyed-out fields.
+void PresetsTest::lockedLadder() {
+    PresetFolder folder("[Instellingen]\nLadder=true\nAantal=3\n"
+                        "[Vergrendeld]\nLadder=true\nAantal=true\nKomma=true\n");
+    ShownForm f = ShowForm();
+    for (QWidget* w :
+         std::initializer_list<QWidget*>{f->MaxArtikels, f->MaxGetal, f->Komma, f->Kasticket}) {
+        QVERIFY2(!w->isEnabled(), qPrintable(w->objectName()));
+    }
+    for (QWidget* w : std::initializer_list<QWidget*>{f->TimerMinuten, f->Hulpjes}) {
+        QVERIFY2(w->isEnabled(), qPrintable(w->objectName()));
+    }
+    const QString held = QStringLiteral("De ladder van de school bepaalt deze instelling.");
+    QVERIFY(f->MaxGetal->accessibleDescription().endsWith(held));
+    QVERIFY(f->lblMaxGetal->accessibleDescription().endsWith(held));
+    QVERIFY(!f->MaxArtikels->accessibleDescription().contains(held));
+    QCOMPARE(f->Help->toPlainText(),
+             QStringLiteral("Ladder, niveau 1 van 12: 3 getallen tot 20, zonder overdracht."));
+    QCOMPARE(f->MaxGetal->text(), QStringLiteral("20"));
+    // Up two levels: 100 written into the greyed field, three addends all the way.
+    for (int i = 0; i < 16; ++i) {
+        AnswerRightAndMoveOn(f);
+        QCOMPARE(f->MaxArtikels->text(), QStringLiteral("3"));
+        QCOMPARE(f.lesson().Settings().Addends.N, 3);
+        QVERIFY(!f->Komma->isChecked());
+    }
+    QCOMPARE(f.lesson().LevelOnScreen(), 3);
+    QCOMPARE(f->MaxGetal->text(), QStringLiteral("100"));
+    QCOMPARE(f.lesson().Settings().Addends.MaxValue, 100);
+    // The helps are the pupil's: the ladder stays.
+    ClickThroughWindow(f.form.get(), f->Hulpjes);
+    QVERIFY(f.lesson().Settings().Helps);
+    QCOMPARE(f.lesson().LevelOnScreen(), 3);
+}
+
 void PresetsTest::badFiles_data() {
     QTest::addColumn<QByteArray>("file");
     QTest::addColumn<QStringList>("complaints"); // what each line names, in order
@@ -279,6 +425,21 @@ void PresetsTest::badFiles_data() {
         << QStringList{"Instellingen/MaxGetal", "1 tot 999999"} << "";
     QTest::newRow("largest number 0")
         << QByteArray("[Instellingen]\nMaxGetal=0\n") << QStringList{"Instellingen/MaxGetal"} << "";
+    QTest::newRow("Overdracht=twee")
+        << good + "Overdracht=twee\n"
+        << QStringList{"Instellingen/Overdracht", "\"twee\"", "niet zonder, met, dubbel of vrij"}
+        << "500";
+    QTest::newRow("Ladder=ja") << good + "Ladder=ja\n"
+                               << QStringList{"Instellingen/Ladder", "niet true of false"} << "500";
+    QTest::newRow("LadderStart=13")
+        << good + "LadderStart=13\n"
+        << QStringList{"Instellingen/LadderStart", "geen niveau van 1 tot 12"} << "500";
+    QTest::newRow("LadderStart by name")
+        << good + "LadderStart=3 getallen tot 100\n"
+        << QStringList{"Instellingen/LadderStart", "geen niveau"} << "500";
+    QTest::newRow("a lock of the ladder not true or false")
+        << good + "[Vergrendeld]\nLadder=altijd\n"
+        << QStringList{"Vergrendeld/Ladder", "niet true of false"} << "500";
     QTest::newRow("a lock not true or false")
         << good + "[Vergrendeld]\nAantal=ja\n"
         << QStringList{"Vergrendeld/Aantal", "niet true of false"} << "500";

@@ -536,6 +536,46 @@
         <source>Uitleg</source>
         <translation>Erklärung</translation>
     </message>
+    <message>
+        <source>%1 getallen tot %2</source>
+        <translation>%1 Zahlen bis %2</translation>
+    </message>
+    <message>
+        <source>%1 getallen met komma</source>
+        <translation>%1 Kommazahlen</translation>
+    </message>
+    <message>
+        <source>%1 getallen tot %2 met komma</source>
+        <translation>%1 Kommazahlen bis %2</translation>
+    </message>
+    <message>
+        <source>, zonder overdracht</source>
+        <translation>, ohne Übertrag</translation>
+    </message>
+    <message>
+        <source>, met overdracht</source>
+        <translation>, mit Übertrag</translation>
+    </message>
+    <message>
+        <source>, dubbele overdracht</source>
+        <translation>, doppelter Übertrag</translation>
+    </message>
+    <message>
+        <source>Ladder, niveau %1 van %2: %3.</source>
+        <translation>Lernleiter, Stufe %1 von %2: %3.</translation>
+    </message>
+    <message>
+        <source>Goed zo! Naar niveau %1 van %2: %3.</source>
+        <translation>Gut gemacht! Weiter zu Stufe %1 von %2: %3.</translation>
+    </message>
+    <message>
+        <source>Terug naar niveau %1 van %2: %3.</source>
+        <translation>Zurück zu Stufe %1 von %2: %3.</translation>
+    </message>
+    <message>
+        <source>U heeft zelf een instelling gewijzigd: de ladder staat uit tot het programma opnieuw start.</source>
+        <translation>Du hast selbst eine Einstellung geändert: Die Lernleiter bleibt bis zum nächsten Programmstart aus.</translation>
+    </message>
 </context>
 <context>
     <name>PointsPanel</name>
@@ -732,6 +772,10 @@
     <message>
         <source>%1 niet aangevinkt.</source>
         <translation>%1 nicht angekreuzt.</translation>
+    </message>
+    <message>
+        <source>De ladder van de school bepaalt deze instelling.</source>
+        <translation>Die Lernleiter der Schule bestimmt diese Einstellung.</translation>
     </message>
 </context>
 <context>

@@ -536,6 +536,46 @@
         <source>Uitleg</source>
         <translation>Explication</translation>
     </message>
+    <message>
+        <source>%1 getallen tot %2</source>
+        <translation>%1 nombres jusqu&apos;à %2</translation>
+    </message>
+    <message>
+        <source>%1 getallen met komma</source>
+        <translation>%1 nombres à virgule</translation>
+    </message>
+    <message>
+        <source>%1 getallen tot %2 met komma</source>
+        <translation>%1 nombres à virgule jusqu&apos;à %2</translation>
+    </message>
+    <message>
+        <source>, zonder overdracht</source>
+        <translation>, sans retenue</translation>
+    </message>
+    <message>
+        <source>, met overdracht</source>
+        <translation>, avec retenue</translation>
+    </message>
+    <message>
+        <source>, dubbele overdracht</source>
+        <translation>, double retenue</translation>
+    </message>
+    <message>
+        <source>Ladder, niveau %1 van %2: %3.</source>
+        <translation>Échelle, niveau %1 sur %2&#xa0;: %3.</translation>
+    </message>
+    <message>
+        <source>Goed zo! Naar niveau %1 van %2: %3.</source>
+        <translation>Bravo&#xa0;! Niveau %1 sur %2&#xa0;: %3.</translation>
+    </message>
+    <message>
+        <source>Terug naar niveau %1 van %2: %3.</source>
+        <translation>Retour au niveau %1 sur %2&#xa0;: %3.</translation>
+    </message>
+    <message>
+        <source>U heeft zelf een instelling gewijzigd: de ladder staat uit tot het programma opnieuw start.</source>
+        <translation>Tu as changé toi-même un réglage&#xa0;: l&apos;échelle s&apos;arrête jusqu&apos;au prochain démarrage du programme.</translation>
+    </message>
 </context>
 <context>
     <name>PointsPanel</name>
@@ -732,6 +772,10 @@
     <message>
         <source>%1 niet aangevinkt.</source>
         <translation>%1 non coché.</translation>
+    </message>
+    <message>
+        <source>De ladder van de school bepaalt deze instelling.</source>
+        <translation>L&apos;échelle de l&apos;école fixe ce réglage.</translation>
     </message>
 </context>
 <context>

@@ -33,6 +33,21 @@ struct InfoTexts {
     QString Panel = InfoPanel::tr("Info over het programma");
     QString Logo = InfoPanel::tr("Logo van Quorvel");
     QString HelpBox = InfoPanel::tr("Uitleg");
+    // The ladder's levels, as a teacher names them: %1 the number of addends, %2 the
+    // largest addend.
+    QString WholeLevel = InfoPanel::tr("%1 getallen tot %2");
+    QString DecimalLevel = InfoPanel::tr("%1 getallen met komma");
+    QString DecimalLevelUpTo = InfoPanel::tr("%1 getallen tot %2 met komma");
+    QString NoCarry = InfoPanel::tr(", zonder overdracht");
+    QString WithCarry = InfoPanel::tr(", met overdracht");
+    QString DoubleCarry = InfoPanel::tr(", dubbele overdracht");
+    // Said in the help box and by a screen reader when the ladder brings a level: %1 the
+    // level's number, %2 how many there are, %3 its name.
+    QString LadderStarted = InfoPanel::tr("Ladder, niveau %1 van %2: %3.");
+    QString LadderUp = InfoPanel::tr("Goed zo! Naar niveau %1 van %2: %3.");
+    QString LadderDown = InfoPanel::tr("Terug naar niveau %1 van %2: %3.");
+    QString LadderLeft = InfoPanel::tr("U heeft zelf een instelling gewijzigd: de ladder staat uit "
+                                       "tot het programma opnieuw start.");
 };
 
 const InfoTexts& Texts() {
@@ -128,6 +143,73 @@ bool InfoPanel::eventFilter(QObject* watched, QEvent* event) {
                          static_cast<QMouseEvent*>(event)->position().toPoint());
     }
     return QObject::eventFilter(watched, event);
+}
+
+// ------------------------------------------------------------------------------ the ladder
+QString InfoPanel::LevelName(const AddendSettings& level) {
+    const InfoTexts& t = Texts();
+    const QString n = QString::number(level.N);
+    QString name = !level.Decimal          ? t.WholeLevel.arg(n).arg(level.MaxValue)
+                   : level.MaxValue == 100 ? t.DecimalLevel.arg(n)
+                                           : t.DecimalLevelUpTo.arg(n).arg(level.MaxValue);
+    // A profile the settings cannot keep (the school locked two addends on a level of a
+    // column of 20) is not promised.
+    if (CarryProfilePossible(level.Carries, level.N, level.MaxValue, level.Decimal)) {
+        switch (level.Carries) {
+        case CarryProfile::None:
+            name += t.NoCarry;
+            break;
+        case CarryProfile::Carry:
+            name += t.WithCarry;
+            break;
+        case CarryProfile::Double:
+            name += t.DoubleCarry;
+            break;
+        case CarryProfile::Free:
+            break;
+        }
+    }
+    return name;
+}
+
+QString InfoPanel::LadderMessage(const Lesson& lesson) {
+    const InfoTexts& t = Texts();
+    const QString* text = nullptr;
+    switch (lesson.News()) {
+    case LadderNews::None:
+        return QString();
+    case LadderNews::Left:
+        return t.LadderLeft;
+    case LadderNews::Started:
+        text = &t.LadderStarted;
+        break;
+    case LadderNews::Up:
+        text = &t.LadderUp;
+        break;
+    case LadderNews::Down:
+        text = &t.LadderDown;
+        break;
+    }
+    return text->arg(lesson.LevelOnScreen())
+        .arg(LadderLevelCount)
+        .arg(LevelName(lesson.Settings().Addends));
+}
+
+void InfoPanel::Draw(const Lesson& lesson) {
+    if (lesson.ExerciseSerial() == drawnSerial_) {
+        return;
+    }
+    drawnSerial_ = lesson.ExerciseSerial();
+    // What the ladder did is told once, with the exercise it brings: in the help box
+    // until the pointer asks for another help, and to a screen reader.
+    const QString message = LadderMessage(lesson);
+    if (message.isEmpty()) {
+        return;
+    }
+    Help->setPlainText(message);
+    if (Announcer* announcer = Announcer::Of(window_)) {
+        announcer->Say(message);
+    }
 }
 
 // -------------------------------------------------------------------- the information panel

@@ -2,6 +2,7 @@
 
 #include "app/controls.h"
 #include "app/panels/kit.h"
+#include "lesson/lesson.h"
 
 #include <QObject>
 #include <QPointer>
@@ -32,6 +33,13 @@ public:
     bool Key(const QKeyEvent* event);
     // After F9 opened the panel: OK takes the focus unless the pupil is typing.
     void FocusOkUnlessTyping();
+    // A new exercise that brought the ladder a level (its first, or one up or down), or
+    // that left it, is told in the help box and to a screen reader, once.
+    void Draw(const Lesson& lesson);
+    // A level's name as the window says it: "2 getallen tot 20, zonder overdracht".
+    static QString LevelName(const AddendSettings& level);
+    // What the help box says of the ladder after the exercise on screen; empty for nothing.
+    static QString LadderMessage(const Lesson& lesson);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -59,4 +67,5 @@ private:
     // before: leaving the control takes the help back.
     QPointer<QWidget> explained_;
     QString describedBefore_;
+    unsigned drawnSerial_ = 0;
 };

@@ -6,6 +6,8 @@
 
 #include <QKeyEvent>
 
+#include <algorithm>
+
 using namespace kit;
 using namespace look;
 
@@ -42,6 +44,9 @@ struct BarTexts {
     QString Max100 = SettingsBar::tr("maximum 100 :");
     // Added to the help of a setting the school has locked.
     QString Locked = SettingsBar::tr("Deze instelling is door de school vastgelegd.");
+    // Added to the help of a setting the school's ladder sets, where the pupil may not
+    // leave the ladder.
+    QString HeldByLadder = SettingsBar::tr("De ladder van de school bepaalt deze instelling.");
     // For a screen reader.
     QString KindOfExercise = SettingsBar::tr("Soort oefening");
     // Said when a key ticks a box from elsewhere: %1 is the box's caption.
@@ -177,8 +182,22 @@ QWidget* SettingsBar::ControlOf(PresetKey key) const {
         return Hulpjes;
     case PresetKey::Maximum100:
         return Eenvoudig;
+    case PresetKey::Overdracht:
+    case PresetKey::Ladder:
+    case PresetKey::LadderStart:
+        break; // no control of their own
     }
     return nullptr;
+}
+
+std::vector<QWidget*> SettingsBar::HeldByLadder() const {
+    // Where the school locks the ladder, the pupil cannot leave it: every setting that
+    // shapes the draw is out of the pupil's hands, and the ladder writes the level's.
+    if (!presets_.IsLocked(PresetKey::Ladder) ||
+        !presets_.Mark(PresetKey::Ladder).value_or(false)) {
+        return {};
+    }
+    return {MaxArtikels, MaxGetal, Komma, Kasticket, Eenvoudig};
 }
 
 bool SettingsBar::IsLocked(const QWidget* control) const {
@@ -187,7 +206,8 @@ bool SettingsBar::IsLocked(const QWidget* control) const {
             return true;
         }
     }
-    return false;
+    const std::vector<QWidget*> held = HeldByLadder();
+    return std::find(held.begin(), held.end(), control) != held.end();
 }
 
 void SettingsBar::ApplyPresets() {
@@ -209,9 +229,11 @@ void SettingsBar::ApplyPresets() {
         }
     }
     // A locked setting takes no click, key, drop or paste, and no screen reader acts on it.
-    for (int k = 0; k < PresetKeyCount; ++k) {
-        if (presets_.Locked[At(k)]) {
-            QWidget* control = ControlOf(static_cast<PresetKey>(k));
+    for (QWidget* control : {static_cast<QWidget*>(MaxArtikels), static_cast<QWidget*>(MaxGetal),
+                             static_cast<QWidget*>(TimerMinuten), static_cast<QWidget*>(Komma),
+                             static_cast<QWidget*>(Kasticket), static_cast<QWidget*>(Geldbeugel),
+                             static_cast<QWidget*>(Hulpjes), static_cast<QWidget*>(Eenvoudig)}) {
+        if (IsLocked(control)) {
             ShowDisabledAsGreyed(control);
             control->setEnabled(false);
         }
@@ -246,22 +268,31 @@ void SettingsBar::ListHelp(HelpMap& help) const {
     help.insert(Hulpjes, Texts().HulpjesMouseMove);
     help.insert(Image1, Texts().Image1MouseMove);
     // A locked setting says so, beside its field and on its caption.
-    const auto addLock = [&help](QWidget* w) {
-        const QString text = help.value(w);
-        help.insert(w, text.isEmpty() ? Texts().Locked : text + QLatin1Char('\r') + Texts().Locked);
-    };
     const std::pair<QWidget*, QLabel*> captions[] = {
         {MaxArtikels, Label1}, {MaxGetal, lblMaxGetal}, {TimerMinuten, Label4}};
-    for (int k = 0; k < PresetKeyCount; ++k) {
-        if (!presets_.Locked[At(k)]) {
-            continue;
-        }
-        QWidget* control = ControlOf(static_cast<PresetKey>(k));
-        addLock(control);
+    const auto add = [&help](QWidget* w, const QString& why) {
+        const QString text = help.value(w);
+        help.insert(w, text.isEmpty() ? why : text + QLatin1Char('\r') + why);
+    };
+    const auto addLock = [&](QWidget* control, const QString& why) {
+        add(control, why);
         for (const auto& [field, caption] : captions) {
             if (field == control) {
-                addLock(caption);
+                add(caption, why);
             }
+        }
+    };
+    std::vector<QWidget*> locked;
+    for (int k = 0; k < PresetKeyCount; ++k) {
+        QWidget* control = ControlOf(static_cast<PresetKey>(k));
+        if (presets_.Locked[At(k)] && control != nullptr) {
+            addLock(control, Texts().Locked);
+            locked.push_back(control);
+        }
+    }
+    for (QWidget* control : HeldByLadder()) {
+        if (std::find(locked.begin(), locked.end(), control) == locked.end()) {
+            addLock(control, Texts().HeldByLadder);
         }
     }
 }
@@ -273,11 +304,13 @@ LessonSettings SettingsBar::Read() const {
     s.Addends.MaxValue = largest_.box->text().toInt();
     s.Addends.Decimal = Komma->isChecked();
     s.Addends.Receipt = Kasticket->isChecked();
-    // "maximum 100" counts only where it shows: on a receipt without decimals.
-    s.Addends.Max100 = Eenvoudig->isChecked() && Kasticket->isChecked() && !Komma->isChecked();
+    // "maximum 100" counts only where it shows: on a receipt without decimals (the lesson
+    // drops it where the exercise has decimals, which a ladder may change).
+    s.Addends.Max100 = Eenvoudig->isChecked() && Kasticket->isChecked();
     s.PayFromWallet = Geldbeugel->isChecked();
     s.Helps = Hulpjes->isChecked();
     s.Minutes = ReadInteger(minutes_.rules.Settled()).value_or(0);
+    s.Addends.Carries = CarryProfileOf(presets_);
     return s;
 }
 
@@ -287,12 +320,33 @@ std::optional<std::int32_t> SettingsBar::TypedMinutes() const {
 
 void SettingsBar::Draw(const Lesson& lesson) {
     const AddendSettings& s = lesson.Settings().Addends;
+    // An exercise from the ladder: the bar shows its level's values, as if the pupil had
+    // set them.
+    if (lesson.ExerciseSerial() != drawnSerial_) {
+        drawnSerial_ = lesson.ExerciseSerial();
+        if (lesson.LevelOnScreen() != 0) {
+            ShowLevel(s);
+        }
+    }
     // Both boxes keep their marks while hidden, and show them again with the receipt.
     Geldbeugel->setVisible(s.Receipt);
     lblMaxGetal->setVisible(!s.Receipt);
     largest_.box->setVisible(!s.Receipt);
     Eenvoudig->setVisible(s.Receipt && !s.Decimal);
     Instellingen->setEnabled(!lesson.SeriesActive() && lesson.Phase() != LessonPhase::SeriesOver);
+}
+
+void SettingsBar::ShowLevel(const AddendSettings& level) {
+    for (const auto& [field, value] :
+         {std::pair{&addends_, level.N}, std::pair{&largest_, level.MaxValue}}) {
+        const std::string text = std::to_string(value);
+        if (field->box->text() != Q(text)) {
+            // What the program writes into a field is a settled value.
+            field->rules.Entered(text);
+            field->guard->Write(Q(text));
+        }
+    }
+    Komma->setChecked(level.Decimal);
 }
 
 void SettingsBar::ClearMinutes() {

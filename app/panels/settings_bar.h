@@ -8,6 +8,8 @@
 
 #include <QObject>
 
+#include <vector>
+
 class QKeyEvent;
 
 // The settings bar along the top: the number of addends, the largest addend and the
@@ -24,12 +26,14 @@ public:
     void Expose(Controls& ui) const;
     void ListHelp(kit::HelpMap& help) const;
 
-    // What the next exercise is drawn from: the bar as the pupil left it.
+    // What the next exercise is drawn from: the bar as the pupil left it, with the
+    // school's carry profile.
     LessonSettings Read() const;
     // The minutes typed, for START; nullopt when the field holds no whole number.
     std::optional<std::int32_t> TypedMinutes() const;
     // The controls that come and go with the kind of exercise on screen, and the bar
-    // closed while a timed series runs or shows its results.
+    // closed while a timed series runs or shows its results. An exercise from the ladder
+    // puts its level's values into the fields and the decimals' box.
     void Draw(const Lesson& lesson);
     // RESET sets the minutes back to none.
     void ClearMinutes();
@@ -57,6 +61,8 @@ private:
     void ApplyPresets();
     QWidget* ControlOf(PresetKey key) const;
     bool IsLocked(const QWidget* control) const;
+    std::vector<QWidget*> HeldByLadder() const;
+    void ShowLevel(const AddendSettings& level);
     void Connect(Field& field);
     void NameControls();
     Field& FieldOf(const EditBox* box);
@@ -72,4 +78,5 @@ private:
     Field minutes_{nullptr, SettingField(SettingKind::Minutes, "0")};
     const Field* confirming_ = nullptr; // set while Enter makes its new exercise
     Presets presets_;
+    unsigned drawnSerial_ = 0;
 };

@@ -1202,9 +1202,33 @@ QString BrokenInvariant(const TForm1& form) {
                 .arg(field->objectName(), Spelled(field->text()));
         }
     }
+    // On the ladder the bar shows the level the exercise on screen came from, and no
+    // exercise breaks the carry profile it was drawn for where it could be kept.
+    const LessonSettings& drawn = lesson.Settings();
+    if (lesson.LevelOnScreen() != 0) {
+        const AddendSettings& level = drawn.Addends;
+        if (ui.MaxArtikels->text().toInt() != level.N ||
+            ui.MaxGetal->text().toInt() != level.MaxValue ||
+            ui.Komma->isChecked() != level.Decimal) {
+            return QStringLiteral("level %1 has %2 addends up to %3%4, the bar shows %5, %6, %7")
+                .arg(lesson.LevelOnScreen())
+                .arg(level.N)
+                .arg(level.MaxValue)
+                .arg(level.Decimal ? QStringLiteral(" with decimals") : QString())
+                .arg(ui.MaxArtikels->text(), ui.MaxGetal->text(),
+                     ui.Komma->isChecked() ? QStringLiteral("Komma") : QStringLiteral("no Komma"));
+        }
+    }
+    if (!drawn.Addends.Receipt &&
+        CarryProfilePossible(drawn.Addends.Carries, drawn.Addends.N, drawn.Addends.MaxValue,
+                             drawn.Addends.Decimal) &&
+        !ProfileHolds(drawn.Addends.Carries,
+                      MeasureCarries(ex, drawn.Addends.N, drawn.Addends.Decimal))) {
+        return QStringLiteral("the exercise breaks its carry profile %1")
+            .arg(static_cast<int>(drawn.Addends.Carries));
+    }
     // A setting the school has locked never changes: its control stays greyed out with
     // the preset value (or the default), and the exercise is drawn from that value.
-    const LessonSettings& drawn = lesson.Settings();
     const auto mark = [](PresetKey key) {
         return g_presets.Mark(key).value_or(false);
     };
@@ -1256,6 +1280,10 @@ QString BrokenInvariant(const TForm1& form) {
             control = ui.Eenvoudig;
             kept = ui.Eenvoudig->isChecked() == mark(key);
             break;
+        case PresetKey::Overdracht:
+        case PresetKey::Ladder:
+        case PresetKey::LadderStart:
+            continue; // no control of their own
         }
         if (control->isEnabled()) {
             return QStringLiteral("the locked setting %1 can be changed").arg(name);
