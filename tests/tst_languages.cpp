@@ -153,8 +153,8 @@ void LanguagesTest::windowSpeaksTheLanguage() {
     QCOMPARE(f->Instellingen->title(), InLanguage("Instellingen", "Réglages", "Einstellungen"));
     QCOMPARE(f->Label1->text(),
              InLanguage("Aantal op te tellen getallen (2<->12) :",
-                        QStringLiteral("Nombres à additionner (2<->12)%1:").arg(kNbsp),
-                        "Zahlen zum Addieren (2<->12):"));
+                        QStringLiteral("Combien de nombres (2 à 12)%1:").arg(kNbsp),
+                        "Anzahl der Zahlen (2 bis 12):"));
     QCOMPARE(f->Hulpjes->text(),
              InLanguage("Hulpjes :", QStringLiteral("Aides%1:").arg(kNbsp), "Hilfen:"));
     QCOMPARE(f->Label14->text(), InLanguage("OP", "sur", "  /"));
@@ -179,7 +179,9 @@ void LanguagesTest::windowSpeaksTheLanguage() {
     QCOMPARE(piece("Briefje50n1"),
              InLanguage("biljet van 50 euro", "billet de 50 euros", "50-Euro-Schein"));
     QCOMPARE(piece("Stuk1centn1"),
-             InLanguage("munt van 1 cent", "pièce de 1 cent", "1-Cent-Münze"));
+             InLanguage("munt van 1 cent", "pièce de 1 centime", "1-Cent-Münze"));
+    QCOMPARE(piece("Stuk50centn1"),
+             InLanguage("munt van 50 cent", "pièce de 50 centimes", "50-Cent-Münze"));
     // Qt's own texts follow (Qt's translations): the edit fields' menu. The Dutch window keeps
     // Qt's English, as it always had.
     const std::unique_ptr<QMenu> edits(f->MaxArtikels->createStandardContextMenu());
@@ -190,6 +192,13 @@ void LanguagesTest::windowSpeaksTheLanguage() {
     QVERIFY(announcer);
     QCOMPARE(announcer->accessibleName(),
              InLanguage("Som fout.", QStringLiteral("Somme%1: faux.").arg(kNbsp), "Summe falsch."));
+    // A box ticked by its key is said with its state, whatever its caption's gender.
+    const QString ticked =
+        InLanguage("Komma aangevinkt.", QStringLiteral("Case «%1Virgule%1» cochée.").arg(kNbsp),
+                   "Komma angekreuzt.");
+    PressKey(f.form.get(), Qt::Key_O, Qt::AltModifier);
+    QTRY_VERIFY2(announcer->accessibleName().startsWith(ticked),
+                 qPrintable(announcer->accessibleName()));
 }
 
 void LanguagesTest::textsFitTheirControls_data() {
