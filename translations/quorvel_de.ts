@@ -505,6 +505,49 @@
         <source>Betaald: %1.</source>
         <translation>Bezahlt: %1.</translation>
     </message>
+    <message>
+        <source>1 stuk</source>
+        <translation>ein Stück</translation>
+    </message>
+    <message>
+        <source>%1 stuks</source>
+        <translation>%1 Stück</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n gram</source>
+        <translation>
+            <numerusform>%n Gramm</numerusform>
+            <numerusform>%n Gramm</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 kilogram</source>
+        <translation>
+            <numerusform>%1 Kilogramm</numerusform>
+            <numerusform>%1 Kilogramm</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n euro</source>
+        <translation>
+            <numerusform>ein Euro</numerusform>
+            <numerusform>%n Euro</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n cent</source>
+        <translation>
+            <numerusform>ein Cent</numerusform>
+            <numerusform>%n Cent</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n euro %1</source>
+        <translation>
+            <numerusform>ein Euro %1</numerusform>
+            <numerusform>%n Euro %1</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>InfoPanel</name>

@@ -505,6 +505,49 @@
         <source>Betaald: %1.</source>
         <translation>Payé&#xa0;: %1.</translation>
     </message>
+    <message>
+        <source>1 stuk</source>
+        <translation>une pièce</translation>
+    </message>
+    <message>
+        <source>%1 stuks</source>
+        <translation>%1 pièces</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n gram</source>
+        <translation>
+            <numerusform>%n gramme</numerusform>
+            <numerusform>%n grammes</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 kilogram</source>
+        <translation>
+            <numerusform>%1 kilogramme</numerusform>
+            <numerusform>%1 kilogrammes</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n euro</source>
+        <translation>
+            <numerusform>%n euro</numerusform>
+            <numerusform>%n euros</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n cent</source>
+        <translation>
+            <numerusform>%n centime</numerusform>
+            <numerusform>%n centimes</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n euro %1</source>
+        <translation>
+            <numerusform>%n euro %1</numerusform>
+            <numerusform>%n euros %1</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>InfoPanel</name>
