@@ -74,17 +74,16 @@ constexpr Row Rows[60] = {
     {QUORVEL_TRANSLATE_NOOP("Catalogue", "Aardappelen"), 1, 25, true},
 };
 
-// The units a quantity is counted in: pieces, grams, kilograms.
-constexpr const char* Pieces = QUORVEL_TRANSLATE_NOOP("Catalogue", "St.");
-constexpr const char* Grams = QUORVEL_TRANSLATE_NOOP("Catalogue", "Gr.");
-constexpr const char* Kilograms = QUORVEL_TRANSLATE_NOOP("Catalogue", "kg.");
-
 void SetQuantity(ReceiptLine& line, const std::string& number, const char* unit) {
     line.Unit = unit;
     line.QuantityText = number + " " + line.Unit;
 }
 
 } // namespace
+
+const char* const PiecesUnit = QUORVEL_TRANSLATE_NOOP("Catalogue", "St.");
+const char* const GramsUnit = QUORVEL_TRANSLATE_NOOP("Catalogue", "Gr.");
+const char* const KilogramsUnit = QUORVEL_TRANSLATE_NOOP("Catalogue", "kg.");
 
 Catalogue MakeCatalogue() {
     Catalogue catalogue{};
@@ -112,19 +111,19 @@ ReceiptLine DrawReceiptLine(Catalogue& catalogue, RandomSource& random) {
     line.ArticleName = article.Name;
     if (!article.ByWeight) {
         const int q = random.rnd(article.MaxQuantity) + 1;
-        SetQuantity(line, FormatPlain(Whole(q)), Pieces);
+        SetQuantity(line, FormatPlain(Whole(q)), PiecesUnit);
         line.FirstAmount = article.Price * q;
     } else if (article.MaxQuantity == 1) {
         // Sold by the gram: the line shows whole euros, the cents are dropped.
         const int grams = random.rnd(900) + 101;
-        SetQuantity(line, FormatPlain(Whole(grams)), Grams);
+        SetQuantity(line, FormatPlain(Whole(grams)), GramsUnit);
         line.FirstAmount = WholePart(article.Price * grams / 1000);
     } else {
         // Whole kilograms first, then the hundredths.
         const int kilograms = random.rnd(article.MaxQuantity) + 1;
         const int hundredths = random.rnd(100);
         const Amount weight = Whole(kilograms) + hundredths * (AmountScale / 100);
-        SetQuantity(line, FormatPlain(weight), Kilograms);
+        SetQuantity(line, FormatPlain(weight), KilogramsUnit);
         // A whole-euro price times a weight in hundredths of a kilogram: exact to the cent.
         line.FirstAmount = article.Price * weight / AmountScale;
     }

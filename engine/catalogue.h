@@ -19,6 +19,12 @@ struct Article {
 // language, looked up in the translations under this context (see engine/translatable.h).
 inline constexpr const char* CatalogueTextContext = "Catalogue";
 
+// The units a quantity is counted in, as ReceiptLine::Unit holds them: pieces, grams,
+// kilograms.
+extern const char* const PiecesUnit;
+extern const char* const GramsUnit;
+extern const char* const KilogramsUnit;
+
 // Articles 1..60; element 0 is never used.
 using Catalogue = std::array<Article, 61>;
 

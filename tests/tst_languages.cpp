@@ -76,6 +76,11 @@ QList<int> PiecesOf(const Lesson& lesson, const char* name, int quantity) {
     qFatal("no article %s", name);
 }
 
+// The draws of the article by its Dutch name, followed by those of its quantity.
+QList<int> ArticleOf(const Lesson& lesson, const char* name, const QList<int>& quantity) {
+    return PiecesOf(lesson, name, 1).first(1) + quantity;
+}
+
 // A receipt of the lines the draws give, drawn by confirming the number of addends.
 void DrawReceipt(ShownForm& f, int lines, const QList<int>& draws) {
     if (!f->Kasticket->isChecked()) {
@@ -104,6 +109,8 @@ private slots:
     void textsFitTheirControls();
     void catalogueHasSixtyDistinctNames();
     void receiptsShowTheCatalogue();
+    void receiptIsSaidInWords_data();
+    void receiptIsSaidInWords();
     void judgingIsTheSameInEveryLanguage_data();
     void judgingIsTheSameInEveryLanguage();
 
@@ -154,8 +161,8 @@ void LanguagesTest::windowSpeaksTheLanguage() {
     QCOMPARE(f->Instellingen->title(), InLanguage("Instellingen", "Réglages", "Einstellungen"));
     QCOMPARE(f->Label1->text(),
              InLanguage("Aantal op te tellen getallen (2<->12) :",
-                        QStringLiteral("Nombres à additionner (2<->12)%1:").arg(kNbsp),
-                        "Zahlen zum Addieren (2<->12):"));
+                        QStringLiteral("Combien de nombres (2 à 12)%1:").arg(kNbsp),
+                        "Anzahl der Zahlen (2 bis 12):"));
     QCOMPARE(f->Hulpjes->text(),
              InLanguage("Hulpjes :", QStringLiteral("Aides%1:").arg(kNbsp), "Hilfen:"));
     QCOMPARE(f->Label14->text(), InLanguage("OP", "sur", "  /"));
@@ -180,7 +187,9 @@ void LanguagesTest::windowSpeaksTheLanguage() {
     QCOMPARE(piece("Briefje50n1"),
              InLanguage("biljet van 50 euro", "billet de 50 euros", "50-Euro-Schein"));
     QCOMPARE(piece("Stuk1centn1"),
-             InLanguage("munt van 1 cent", "pièce de 1 cent", "1-Cent-Münze"));
+             InLanguage("munt van 1 cent", "pièce de 1 centime", "1-Cent-Münze"));
+    QCOMPARE(piece("Stuk50centn1"),
+             InLanguage("munt van 50 cent", "pièce de 50 centimes", "50-Cent-Münze"));
     // Qt's own texts follow (Qt's translations): the edit fields' menu. The Dutch window keeps
     // Qt's English, as it always had.
     const std::unique_ptr<QMenu> edits(f->MaxArtikels->createStandardContextMenu());
@@ -191,6 +200,13 @@ void LanguagesTest::windowSpeaksTheLanguage() {
     QVERIFY(announcer);
     QCOMPARE(announcer->accessibleName(),
              InLanguage("Som fout.", QStringLiteral("Somme%1: faux.").arg(kNbsp), "Summe falsch."));
+    // A box ticked by its key is said with its state, whatever its caption's gender.
+    const QString ticked =
+        InLanguage("Komma aangevinkt.", QStringLiteral("Case «%1Virgule%1» cochée.").arg(kNbsp),
+                   "Komma angekreuzt.");
+    PressKey(f.form.get(), Qt::Key_O, Qt::AltModifier);
+    QTRY_VERIFY2(announcer->accessibleName().startsWith(ticked),
+                 qPrintable(announcer->accessibleName()));
 }
 
 void LanguagesTest::textsFitTheirControls_data() {
@@ -378,6 +394,76 @@ void LanguagesTest::receiptsShowTheCatalogue() {
                      qPrintable(f->Prijs[line]->accessibleName()));
         }
     }
+}
+
+void LanguagesTest::receiptIsSaidInWords_data() {
+    // Two receipt lines: each article by its Dutch name with the draws of its quantity
+    // and, with decimals, of its cents (0, 0, c: c cents more; 9: none).
+    QTest::addColumn<bool>("decimal");
+    QTest::addColumn<QStringList>("articles");
+    QTest::addColumn<QList<QList<int>>>("draws");
+    QTest::addColumn<QStringList>("said"); // the two lines, then the amount paid
+    QTest::newRow("pieces, whole euros")
+        << false << QStringList{"Chips", "Bloemkool"} << QList<QList<int>>{{0}, {4}}
+        << InLanguage("1 stuk Chips 1 euro|5 stuks Bloemkool 10 euro|Betaald: 20 euro.",
+                      "une pièce Chips 1 euro|5 pièces Chou-fleur 10 euros|Payé\u00a0: 20 euros.",
+                      "ein Stück Chips ein Euro|5 Stück Blumenkohl 10 Euro|Bezahlt: 20 Euro.")
+               .split(QLatin1Char('|'));
+    // 523 g at 9 euro the kilogram: the gram articles show whole euros.
+    QTest::newRow("grams, kilograms")
+        << false << QStringList{"Kip curry", "Aardbeien"} << QList<QList<int>>{{422}, {1, 45}}
+        << InLanguage("523 gram Kip curry 4 euro|2,45 kilogram Aardbeien 4 euro|"
+                      "Betaald: 10 euro.",
+                      "523 grammes Poulet curry 4 euros|2,45 kilogrammes Fraises 4 euros|"
+                      "Payé\u00a0: 10 euros.",
+                      "523 Gramm Hähnchencurry 4 Euro|2,45 Kilogramm Erdbeeren 4 Euro|"
+                      "Bezahlt: 10 Euro.")
+               .split(QLatin1Char('|'));
+    QTest::newRow("cents")
+        << true << QStringList{"Kip curry", "Chips"}
+        << QList<QList<int>>{{0, 0, 0, 1}, {0, 0, 0, 50}}
+        << InLanguage("101 gram Kip curry 1 cent|1 stuk Chips 1 euro 50|Betaald: 10 euro.",
+                      "101 grammes Poulet curry 1 centime|une pièce Chips 1 euro 50|"
+                      "Payé\u00a0: 10 euros.",
+                      "101 Gramm Hähnchencurry ein Cent|ein Stück Chips ein Euro 50|"
+                      "Bezahlt: 10 Euro.")
+               .split(QLatin1Char('|'));
+    // Below two kilograms French says kilogramme.
+    QTest::newRow("euros and cents")
+        << true << QStringList{"Aardbeien", "Bloemkool"}
+        << QList<QList<int>>{{0, 50, 0, 0, 5}, {4, 9}}
+        << InLanguage("1,5 kilogram Aardbeien 3 euro 5|5 stuks Bloemkool 10 euro|"
+                      "Betaald: 20 euro.",
+                      "1,5 kilogramme Fraises 3 euros 5|5 pièces Chou-fleur 10 euros|"
+                      "Payé\u00a0: 20 euros.",
+                      "1,5 Kilogramm Erdbeeren 3 Euro 5|5 Stück Blumenkohl 10 Euro|"
+                      "Bezahlt: 20 Euro.")
+               .split(QLatin1Char('|'));
+}
+
+void LanguagesTest::receiptIsSaidInWords() {
+    // What the screen abbreviates ("5 St.", "12,50") a screen reader hears in words, as
+    // the pupil says it: each line from its price, and the exercise as it is announced.
+    QFETCH(bool, decimal);
+    QFETCH(QStringList, articles);
+    QFETCH(QList<QList<int>>, draws);
+    QFETCH(QStringList, said);
+    ShownForm f = ShowForm();
+    if (decimal) {
+        ClickThroughWindow(f.form.get(), f->Komma);
+    }
+    QList<int> lines;
+    for (int i = 0; i < 2; ++i) {
+        lines += ArticleOf(f.lesson(), articles[i].toUtf8().constData(), draws[i]);
+    }
+    DrawReceipt(f, 2, lines + QList<int>{0}); // paid: the next ten, not raised
+    QCOMPARE(f->Prijs[11]->accessibleName(), said[0]);
+    QCOMPARE(f->Prijs[12]->accessibleName(), said[1]);
+    const auto* announcer = f.form->findChild<Announcer*>();
+    QVERIFY(announcer);
+    QTRY_VERIFY2(announcer->accessibleName().endsWith(said[0] + QStringLiteral("; ") + said[1] +
+                                                      QStringLiteral(". ") + said[2]),
+                 qPrintable(announcer->accessibleName()));
 }
 
 void LanguagesTest::judgingIsTheSameInEveryLanguage_data() {

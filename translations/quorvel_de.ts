@@ -77,7 +77,7 @@
     </message>
     <message>
         <source>Peper- en zoutmolen</source>
-        <translation>Pfeffer- und Salzmühle</translation>
+        <translation>Salz- und Pfeffermühle</translation>
     </message>
     <message>
         <source>Mixer + hulpstukken</source>
@@ -89,7 +89,7 @@
     </message>
     <message>
         <source>Barbecuemengeling</source>
-        <translation>Grillmischung</translation>
+        <translation>Grillfleisch, gemischt</translation>
     </message>
     <message>
         <source>Kippenborstfilet</source>
@@ -185,7 +185,7 @@
     </message>
     <message>
         <source>keukenpapier (9 rollen)</source>
-        <translation>Küchenrolle (9 Rollen)</translation>
+        <translation>Küchenpapier (9 Rollen)</translation>
     </message>
     <message>
         <source>Toiletpapier (24 rollen)</source>
@@ -193,7 +193,7 @@
     </message>
     <message>
         <source>Jonge kaas</source>
-        <translation>Junger Käse</translation>
+        <translation>Käse, jung</translation>
     </message>
     <message>
         <source>koffie (4 pakjes)</source>
@@ -201,7 +201,7 @@
     </message>
     <message>
         <source>Spagetti (500 gr.)</source>
-        <translation>Spaghetti (500 g)</translation>
+        <translation>Spaghetti (500 Gramm)</translation>
     </message>
     <message>
         <source>Eieren (6 stuks)</source>
@@ -209,7 +209,7 @@
     </message>
     <message>
         <source>Speculoos doos 1kg.</source>
-        <translation>Spekulatius, Dose 1 kg</translation>
+        <translation>Spekulatius, Kilopackung</translation>
     </message>
     <message>
         <source>Appels Jona Golden</source>
@@ -271,7 +271,7 @@
     </message>
     <message>
         <source>Klik hier voor de volgende oefening in de reeks.</source>
-        <translation>Klicke hier für die nächste Übung der Reihe.</translation>
+        <translation>Klicke hier für die nächste Übung der Runde.</translation>
     </message>
     <message>
         <source>CONTROLEER</source>
@@ -459,7 +459,7 @@
     </message>
     <message>
         <source>Dit is de wachtkamer voor de tientallen(het overschot) van de vorige optel-kolom.<byte value="xd"/>Deze waarde moet bij de onderstaande kolom worden opgeteld.</source>
-        <translation>Das ist der Wartezimmer für die Zehner (den Übertrag) aus der vorigen Spalte.<byte value="xd"/>Diese Zahl musst du zur Spalte darunter addieren.</translation>
+        <translation>Das ist der Übertrag: die Zehner aus der Spalte rechts daneben.<byte value="xd"/>Diese Zahl musst du zur Spalte darunter addieren.</translation>
     </message>
     <message>
         <source>Vul hier de som in van de optelling (van rechts naar links)<byte value="xd"/>Foute input kan steeds gewijzigd/gewist worden.</source>
@@ -475,7 +475,7 @@
     </message>
     <message>
         <source>Hier staat het bedrag dat door u betaald werd.<byte value="xd"/>Als dit groter is dan het te betalen bedrag wat meest voorkomt, dan moet u het terug te geven bedrag berekenen via &quot;hoofdrekenen&quot;</source>
-        <translation>Hier steht der Betrag, den du bezahlt hast.<byte value="xd"/>Ist er größer als der zu zahlende Betrag, was meistens so ist, dann berechne das Rückgeld durch „Kopfrechnen“.</translation>
+        <translation>Hier steht der Betrag, den du bezahlt hast.<byte value="xd"/>Ist er größer als der zu zahlende Betrag, was meistens so ist, dann rechne das Rückgeld im Kopf aus („Kopfrechnen“).</translation>
     </message>
     <message>
         <source>U berekend uit het hoofd, welk bedrag door de kassier(ster) aan u moet terugbetaald worden, en vul dit bedrag hier in.</source>
@@ -504,6 +504,49 @@
     <message>
         <source>Betaald: %1.</source>
         <translation>Bezahlt: %1.</translation>
+    </message>
+    <message>
+        <source>1 stuk</source>
+        <translation>ein Stück</translation>
+    </message>
+    <message>
+        <source>%1 stuks</source>
+        <translation>%1 Stück</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n gram</source>
+        <translation>
+            <numerusform>%n Gramm</numerusform>
+            <numerusform>%n Gramm</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 kilogram</source>
+        <translation>
+            <numerusform>%1 Kilogramm</numerusform>
+            <numerusform>%1 Kilogramm</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n euro</source>
+        <translation>
+            <numerusform>ein Euro</numerusform>
+            <numerusform>%n Euro</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n cent</source>
+        <translation>
+            <numerusform>ein Cent</numerusform>
+            <numerusform>%n Cent</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n euro %1</source>
+        <translation>
+            <numerusform>ein Euro %1</numerusform>
+            <numerusform>%n Euro %1</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -593,7 +636,7 @@
     </message>
     <message>
         <source>Aantal behaalde punten in huidige reeks.</source>
-        <translation>Anzahl der erreichten Punkte in dieser Reihe.</translation>
+        <translation>Anzahl der erreichten Punkte in dieser Runde.</translation>
     </message>
     <message>
         <source>OP</source>
@@ -601,7 +644,7 @@
     </message>
     <message>
         <source>Maximum aantal punten in huidige reeks.</source>
-        <translation>Höchste Punktzahl in dieser Reihe.</translation>
+        <translation>Höchste Punktzahl in dieser Runde.</translation>
     </message>
     <message>
         <source>Maximum punten</source>
@@ -667,7 +710,7 @@
     </message>
     <message>
         <source>Aantal op te tellen getallen (2&lt;-&gt;12) :</source>
-        <translation>Zahlen zum Addieren (2&lt;-&gt;12):</translation>
+        <translation>Anzahl der Zahlen (2 bis 12):</translation>
     </message>
     <message>
         <source>Het aantal op te tellen getallen.</source>
@@ -675,7 +718,7 @@
     </message>
     <message>
         <source>Max. getal :</source>
-        <translation>Höchstzahl:</translation>
+        <translation>Zahlen bis:</translation>
     </message>
     <message>
         <source>Het hoogst toegelaten getal voor de op te tellen waarden.</source>
@@ -759,7 +802,7 @@
     </message>
     <message>
         <source>Niet aangevinkt = Alles uit het hoofd berekenen en onthouden.<byte value="xd"/>Aangevinkt = Foute invoer zal rood kleuren, de inhoud van de wachtkamer wordt getoond,<byte value="xd"/>en in de portemonnee zal bovenaan een venster verschijnen met het bedrag dat u samensteld.</source>
-        <translation>Nicht angekreuzt = alles im Kopf rechnen und merken.<byte value="xd"/>Angekreuzt = Fehler werden rot, der Inhalt des Wartezimmers wird gezeigt,<byte value="xd"/>und in der Geldbörse zeigt oben ein Fenster den Betrag, den du zusammenstellst.</translation>
+        <translation>Nicht angekreuzt = alles im Kopf rechnen und merken.<byte value="xd"/>Angekreuzt = Fehler werden rot, der Übertrag wird gezeigt,<byte value="xd"/>und in der Geldbörse zeigt oben ein Fenster den Betrag, den du zusammenstellst.</translation>
     </message>
     <message>
         <source>Globale Informatie betreffende het programma en de ontwerper/programmeur.</source>
@@ -817,7 +860,7 @@
     </message>
     <message>
         <source>Nieuwe portemonnee  maken.</source>
-        <translation>Neue Geldbörse machen.</translation>
+        <translation>Die Geldbörse neu füllen.</translation>
     </message>
     <message>
         <source>Te betalen</source>
@@ -866,7 +909,7 @@
     </message>
     <message>
         <source>Een nieuwe portemonnee samenstellen.<byte value="xd"/>Het bedrag &quot;Betaald&quot; (indien zichtbaar bovenaan) wordt terug op nul gezet.</source>
-        <translation>Eine neue Geldbörse zusammenstellen.<byte value="xd"/>Der Betrag „Bezahlt“ (wenn oben sichtbar) wird wieder auf null gesetzt.</translation>
+        <translation>Die Geldbörse neu füllen.<byte value="xd"/>Der Betrag „Bezahlt“ (wenn oben sichtbar) wird wieder auf null gesetzt.</translation>
     </message>
     <message>
         <source>Dit is het te betalen bedrag.</source>

@@ -69,7 +69,7 @@
     </message>
     <message>
         <source>Verdamper essent. olie</source>
-        <translation>Diffuseur d&apos;huiles ess.</translation>
+        <translation>Diffuseur d&apos;huiles essentielles</translation>
     </message>
     <message>
         <source>Airconditioner</source>
@@ -201,11 +201,11 @@
     </message>
     <message>
         <source>Spagetti (500 gr.)</source>
-        <translation>Spaghetti (500 g)</translation>
+        <translation>Spaghetti (500 grammes)</translation>
     </message>
     <message>
         <source>Eieren (6 stuks)</source>
-        <translation>Œufs (6 pièces)</translation>
+        <translation>Œufs (boîte de 6)</translation>
     </message>
     <message>
         <source>Speculoos doos 1kg.</source>
@@ -260,7 +260,7 @@
     <name>Desktop</name>
     <message>
         <source>quorvel: geen grafische sessie gevonden; Quorvel heeft een bureaublad nodig (X11 of Wayland).</source>
-        <translation>quorvel&#xa0;: aucune session graphique trouvée&#xa0;; Quorvel a besoin d&apos;un bureau (X11 ou Wayland).</translation>
+        <translation>quorvel&#xa0;: aucune session graphique trouvée&#xa0;; Quorvel a besoin d&apos;un environnement de bureau (X11 ou Wayland).</translation>
     </message>
 </context>
 <context>
@@ -279,7 +279,7 @@
     </message>
     <message>
         <source>Controleer uw oefening op fouten.</source>
-        <translation>Vérifie si ton exercice contient des fautes.</translation>
+        <translation>Vérifie si ton exercice contient des erreurs.</translation>
     </message>
     <message>
         <source>Gekochte hoeveelheid.</source>
@@ -459,7 +459,7 @@
     </message>
     <message>
         <source>Dit is de wachtkamer voor de tientallen(het overschot) van de vorige optel-kolom.<byte value="xd"/>Deze waarde moet bij de onderstaande kolom worden opgeteld.</source>
-        <translation>C&apos;est la salle d&apos;attente pour les dizaines (la retenue) de la colonne précédente.<byte value="xd"/>Ce nombre doit être ajouté à la colonne en dessous.</translation>
+        <translation>C&apos;est la retenue&#xa0;: les dizaines qui viennent de la colonne de droite.<byte value="xd"/>Ce nombre doit être ajouté à la colonne en dessous.</translation>
     </message>
     <message>
         <source>Vul hier de som in van de optelling (van rechts naar links)<byte value="xd"/>Foute input kan steeds gewijzigd/gewist worden.</source>
@@ -475,7 +475,7 @@
     </message>
     <message>
         <source>Hier staat het bedrag dat door u betaald werd.<byte value="xd"/>Als dit groter is dan het te betalen bedrag wat meest voorkomt, dan moet u het terug te geven bedrag berekenen via &quot;hoofdrekenen&quot;</source>
-        <translation>Voici le montant que tu as payé.<byte value="xd"/>S&apos;il est plus grand que le montant à payer, ce qui arrive le plus souvent, calcule la monnaie à rendre par «&#xa0;calcul mental&#xa0;».</translation>
+        <translation>Voici le montant que tu as payé.<byte value="xd"/>S&apos;il est plus grand que le montant à payer, ce qui arrive le plus souvent, calcule la monnaie à rendre en «&#xa0;calcul mental&#xa0;».</translation>
     </message>
     <message>
         <source>U berekend uit het hoofd, welk bedrag door de kassier(ster) aan u moet terugbetaald worden, en vul dit bedrag hier in.</source>
@@ -495,7 +495,7 @@
     </message>
     <message>
         <source>Oefening %1: %2.</source>
-        <translation>Exercice %1 : %2.</translation>
+        <translation>Exercice %1&#xa0;: %2.</translation>
     </message>
     <message>
         <source>plus</source>
@@ -503,7 +503,50 @@
     </message>
     <message>
         <source>Betaald: %1.</source>
-        <translation>Payé : %1.</translation>
+        <translation>Payé&#xa0;: %1.</translation>
+    </message>
+    <message>
+        <source>1 stuk</source>
+        <translation>une pièce</translation>
+    </message>
+    <message>
+        <source>%1 stuks</source>
+        <translation>%1 pièces</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n gram</source>
+        <translation>
+            <numerusform>%n gramme</numerusform>
+            <numerusform>%n grammes</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 kilogram</source>
+        <translation>
+            <numerusform>%1 kilogramme</numerusform>
+            <numerusform>%1 kilogrammes</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n euro</source>
+        <translation>
+            <numerusform>%n euro</numerusform>
+            <numerusform>%n euros</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n cent</source>
+        <translation>
+            <numerusform>%n centime</numerusform>
+            <numerusform>%n centimes</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n euro %1</source>
+        <translation>
+            <numerusform>%n euro %1</numerusform>
+            <numerusform>%n euros %1</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -667,7 +710,7 @@
     </message>
     <message>
         <source>Aantal op te tellen getallen (2&lt;-&gt;12) :</source>
-        <translation>Nombres à additionner (2&lt;-&gt;12)&#xa0;:</translation>
+        <translation>Combien de nombres (2 à 12)&#xa0;:</translation>
     </message>
     <message>
         <source>Het aantal op te tellen getallen.</source>
@@ -675,7 +718,7 @@
     </message>
     <message>
         <source>Max. getal :</source>
-        <translation>Plus grand&#xa0;:</translation>
+        <translation>Maximum&#xa0;:</translation>
     </message>
     <message>
         <source>Het hoogst toegelaten getal voor de op te tellen waarden.</source>
@@ -687,7 +730,7 @@
     </message>
     <message>
         <source>Timer (minuten) :</source>
-        <translation>Chrono (minutes)&#xa0;:</translation>
+        <translation>Durée (minutes)&#xa0;:</translation>
     </message>
     <message>
         <source>Indien de timer gebruikt moet worden, moet hier het aantal minuten ingevuld worden.</source>
@@ -739,7 +782,7 @@
     </message>
     <message>
         <source>Hier bepaalt u de maximum grootte van de op te tellen getallen.</source>
-        <translation>Ici, tu choisis la taille maximale des nombres à additionner.</translation>
+        <translation>Ici, tu choisis jusqu&apos;à quel nombre vont les nombres à additionner.</translation>
     </message>
     <message>
         <source>Indien u met de timer wenst te werken, moet hier het aantal minuten ingevuld worden.<byte value="xd"/>Als deze waarde groter is dan &quot;0&quot; zal boven de oefening een startknop verschijnen. Een muisklik op deze startknop zal de timer starten.<byte value="xd"/>Als de timer afgelopen is, verschijnt een venster met de uitslag van de oefening (aantal gemaakte oefeningen, aantal juiste oplossingen, percentage juiste oplossingen)<byte value="xd"/>Het programma komt terug in oorspronkelijke staat na het gebruik van de resetknop.</source>
@@ -759,7 +802,7 @@
     </message>
     <message>
         <source>Niet aangevinkt = Alles uit het hoofd berekenen en onthouden.<byte value="xd"/>Aangevinkt = Foute invoer zal rood kleuren, de inhoud van de wachtkamer wordt getoond,<byte value="xd"/>en in de portemonnee zal bovenaan een venster verschijnen met het bedrag dat u samensteld.</source>
-        <translation>Non coché = tout calculer et retenir de tête.<byte value="xd"/>Coché = une erreur devient rouge, le contenu de la salle d&apos;attente est montré,<byte value="xd"/>et dans le porte-monnaie, une case en haut montre le montant que tu composes.</translation>
+        <translation>Non coché = tout calculer et retenir de tête.<byte value="xd"/>Coché = une erreur devient rouge, la retenue est montrée,<byte value="xd"/>et dans le porte-monnaie, une case en haut montre le montant que tu composes.</translation>
     </message>
     <message>
         <source>Globale Informatie betreffende het programma en de ontwerper/programmeur.</source>
@@ -767,11 +810,11 @@
     </message>
     <message>
         <source>%1 aangevinkt.</source>
-        <translation>%1 coché.</translation>
+        <translation>Case «&#xa0;%1&#xa0;» cochée.</translation>
     </message>
     <message>
         <source>%1 niet aangevinkt.</source>
-        <translation>%1 non coché.</translation>
+        <translation>Case «&#xa0;%1&#xa0;» décochée.</translation>
     </message>
     <message>
         <source>De ladder van de school bepaalt deze instelling.</source>
@@ -809,7 +852,7 @@
     </message>
     <message>
         <source>portemonnee sluiten.</source>
-        <translation>fermer le porte-monnaie.</translation>
+        <translation>Fermer le porte-monnaie.</translation>
     </message>
     <message>
         <source>* Nieuw *</source>
@@ -817,7 +860,7 @@
     </message>
     <message>
         <source>Nieuwe portemonnee  maken.</source>
-        <translation>Faire un nouveau porte-monnaie.</translation>
+        <translation>Remplir à nouveau le porte-monnaie.</translation>
     </message>
     <message>
         <source>Te betalen</source>
@@ -852,8 +895,8 @@
     <message numerus="yes">
         <source>munt van %1 cent</source>
         <translation>
-            <numerusform>pièce de %1 cent</numerusform>
-            <numerusform>pièce de %1 cents</numerusform>
+            <numerusform>pièce de %1 centime</numerusform>
+            <numerusform>pièce de %1 centimes</numerusform>
         </translation>
     </message>
     <message>
@@ -866,7 +909,7 @@
     </message>
     <message>
         <source>Een nieuwe portemonnee samenstellen.<byte value="xd"/>Het bedrag &quot;Betaald&quot; (indien zichtbaar bovenaan) wordt terug op nul gezet.</source>
-        <translation>Composer un nouveau porte-monnaie.<byte value="xd"/>Le montant «&#xa0;Payé&#xa0;» (s&apos;il est visible en haut) revient à zéro.</translation>
+        <translation>Remplir à nouveau le porte-monnaie.<byte value="xd"/>Le montant «&#xa0;Payé&#xa0;» (s&apos;il est visible en haut) revient à zéro.</translation>
     </message>
     <message>
         <source>Dit is het te betalen bedrag.</source>
@@ -882,15 +925,15 @@
     </message>
     <message>
         <source>Te betalen: %1.</source>
-        <translation>À payer : %1.</translation>
+        <translation>À payer&#xa0;: %1.</translation>
     </message>
     <message>
         <source>%1 genomen.</source>
-        <translation>%1 prise.</translation>
+        <translation>Pris&#xa0;: %1.</translation>
     </message>
     <message>
         <source>Betaald: %1.</source>
-        <translation>Payé : %1.</translation>
+        <translation>Payé&#xa0;: %1.</translation>
     </message>
 </context>
 </TS>

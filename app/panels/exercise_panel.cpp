@@ -7,7 +7,9 @@
 #include <QKeyEvent>
 
 #include <algorithm>
+#include <climits>
 #include <cmath>
+#include <optional>
 
 using namespace kit;
 using namespace look;
@@ -64,6 +66,22 @@ struct ExerciseTexts {
     QString ExerciseSaid = ExercisePanel::tr("Oefening %1: %2."); // number, the addends
     QString Plus = ExercisePanel::tr("plus");
     QString PaidSaid = ExercisePanel::tr("Betaald: %1.");
+    // A receipt's quantities and amounts as said: the units and the euros in words, as a
+    // pupil says them, where the screen abbreviates ("36 St." is "36 stuks", "12,50" is
+    // "12 euro 50"; a voice would spell "St." and read "12,50" digit by digit).
+    QString OnePiece = ExercisePanel::tr("1 stuk");
+    QString Pieces = ExercisePanel::tr("%1 stuks"); // two or more
+    QString Grams(int grams) const { return ExercisePanel::tr("%n gram", nullptr, grams); }
+    // %1: the weight as shown ("2,45"); its whole kilograms choose the plural.
+    QString Kilograms(const QString& weight, int whole) const {
+        return ExercisePanel::tr("%1 kilogram", nullptr, whole).arg(weight);
+    }
+    QString Euros(int euros) const { return ExercisePanel::tr("%n euro", nullptr, euros); }
+    QString Cents(int cents) const { return ExercisePanel::tr("%n cent", nullptr, cents); }
+    // %n: the euros, %1: the cents.
+    QString EurosAndCents(int euros, int cents) const {
+        return ExercisePanel::tr("%n euro %1", nullptr, euros).arg(cents);
+    }
     // The columns of the sum boxes from the right, with the decimal comma or without.
     QStringList Columns = {
         ExercisePanel::tr("eenheden"),          ExercisePanel::tr("tientallen"),
@@ -159,6 +177,44 @@ QString QuantityOf(const ExerciseLine& line) {
         return quantity;
     }
     return quantity.chopped(static_cast<qsizetype>(line.Unit.size())) + CatalogueText(line.Unit);
+}
+
+// A receipt line's quantity as said: "1 stuk", "36 stuks", "523 gram", "2,45 kilogram".
+QString SpokenQuantity(const ExerciseLine& line) {
+    const QString number =
+        Q(line.QuantityText).chopped(static_cast<qsizetype>(line.Unit.size())).trimmed();
+    const std::optional<Amount> value = ReadNumber(number.toStdString());
+    if (line.Unit.empty() || !value || *value < 0 || *value / AmountScale > INT_MAX) {
+        return QuantityOf(line);
+    }
+    const ExerciseTexts& t = Texts();
+    const int whole = static_cast<int>(*value / AmountScale);
+    if (line.Unit == PiecesUnit) {
+        return whole == 1 ? t.OnePiece : t.Pieces.arg(number);
+    }
+    if (line.Unit == GramsUnit) {
+        return t.Grams(whole);
+    }
+    if (line.Unit == KilogramsUnit) {
+        return t.Kilograms(number, whole);
+    }
+    return QuantityOf(line);
+}
+
+// An amount of money as said: "12 euro 50", "12 euro", "50 cent"; as shown where it is
+// no amount in cents (a receipt never has one).
+QString SpokenAmount(Amount amount, const QString& shown) {
+    constexpr Amount cent = AmountScale / 100;
+    if (amount < 0 || amount % cent != 0 || amount / AmountScale > INT_MAX) {
+        return shown;
+    }
+    const ExerciseTexts& t = Texts();
+    const int euros = static_cast<int>(amount / AmountScale);
+    const int cents = static_cast<int>(amount % AmountScale / cent);
+    if (cents == 0) {
+        return t.Euros(euros);
+    }
+    return euros == 0 ? t.Cents(cents) : t.EurosAndCents(euros, cents);
 }
 
 } // namespace
@@ -468,7 +524,8 @@ void ExercisePanel::SayExercise() {
     QString said =
         Texts().ExerciseSaid.arg(QString::number(lesson_.ExerciseNumber()), lines.join(separator));
     if (receipt && ex.Paid > 0) {
-        said += QLatin1Char(' ') + Texts().PaidSaid.arg(Q(FormatPlain(ex.Paid)));
+        said +=
+            QLatin1Char(' ') + Texts().PaidSaid.arg(SpokenAmount(ex.Paid, Q(FormatPlain(ex.Paid))));
     }
     announcer_->Say(said);
 }
@@ -492,17 +549,18 @@ void ExercisePanel::DescribeSumBox(int n) {
 void ExercisePanel::NameExercise() {
     const ExerciseState& ex = lesson_.Exercise();
     NameSumBoxes(ex.ExpectedChar[3] == ',');
-    // A receipt is read line by line: the price carries its whole line.
+    // A receipt is read line by line: the price carries its whole line, as said.
     const bool receipt = lesson_.Receipt();
     const int top = lesson_.FirstLineInUse();
     for (int r = 1; r <= 12; ++r) {
         QString line;
         if (receipt && r >= top) {
             const ExerciseLine& l = ex.Lines[At(r)];
-            line =
-                Texts()
-                    .ReceiptLine.arg(QuantityOf(l), CatalogueText(l.ArticleName), Q(l.AmountText))
-                    .simplified();
+            line = Texts()
+                       .ReceiptLine
+                       .arg(SpokenQuantity(l), CatalogueText(l.ArticleName),
+                            SpokenAmount(l.LineAmount, Q(l.AmountText).trimmed()))
+                       .simplified();
         }
         SetName(Prijs[At(r)], line);
     }

@@ -1,6 +1,6 @@
 #!/bin/bash
 # Runs a lesson heard through a real screen reader: Orca with speech-dispatcher and
-# espeak-ng, in Dutch, on an Xvfb display with a window manager and a private session
+# espeak-ng, in Dutch or the language asked for, on an Xvfb display with a window manager and a private session
 # bus, all in a home of the test's own. Everything it starts ends with it.
 # Usage: orca.sh <quorvel> <quorvel-a11y-map> [language]
 set -euo pipefail

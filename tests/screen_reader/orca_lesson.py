@@ -10,6 +10,7 @@ many arrive at once.
 """
 
 import argparse
+import html
 import os
 import re
 import signal
@@ -44,6 +45,54 @@ ORCA_EVENTS = [
     "object:property-change:accessible-value", "object:value-changed",
     "window:activate", "window:deactivate", "window:create", "window:destroy",
 ]
+
+# The lesson in another language than Dutch: what the pupil hears (no-break spaces read as
+# spaces), and what a voice must never be handed (checked on what Orca sends
+# speech-dispatcher): a unit it would spell, an amount it would read digit by digit, a
+# cent that is a hundred in French, a caption's "<->", grammar that does not agree.
+HEARD = {
+    "fr": dict(
+        exercise="Exercice {} :", ticked="Case « {} » cochée.", receipt="Ticket",
+        wallet="Porte-monnaie", due=r"À payer : \d", taken=r"Pris : pièce de \d+ centimes?\.",
+        judged="Somme : faux.", results=r"Résultats : total des points \d+ sur \d+, \d+ %",
+        quantity=r"une pièce|\d+ pièces|\d+ grammes|\d+(?:,\d+)? kilogrammes?",
+        amount=r"\d+ euros?(?: \d+)?|\d+ centimes?", paid=r"Payé : \d+ euros\.", one="une",
+        never=[r"\bcents?\b", r"\bpc\b", r"\bSt\.", r"\d g\b", r"<->|&lt;-&gt;",
+               r"\d,\d+ (?:euro|centime)", r"\bprise\.", r"\b(?:Ticket|Porte-monnaie|Aides|"
+               r"Virgule) (?:non )?coché\b", r"salle d'attente"]),
+    "de": dict(
+        exercise="Übung {}:", ticked="{} angekreuzt.", receipt="Kassenbon", wallet="Geldbörse",
+        due=r"Zu bezahlen: \d", taken=r"\d+-Cent-Münze genommen\.", judged="Summe falsch.",
+        results=r"Ergebnisse: Gesamtpunkte \d+ von \d+, \d+ %",
+        quantity=r"ein Stück|\d+ Stück|\d+ Gramm|\d+(?:,\d+)? Kilogramm",
+        amount=r"(?:ein|\d+) Euro(?: \d+)?|(?:ein|\d+) Cent", paid=r"Bezahlt: \d+ Euro\.",
+        one="ein",
+        never=[r"\bSt\.", r"\bStk\.", r"\d g\b", r"\d kg\b", r"<->|&lt;-&gt;",
+               r"\d,\d+ (?:Euro|Cent)", r"\b1 (?:Euro|Cent|Stück)", r"Wartezimmer"]),
+}
+
+
+def plain(text):
+    """A text as heard: no-break spaces are spaces."""
+    return text.replace("\u00a0", " ").replace("\u202f", " ")
+
+
+def number_of(spoken, words):
+    """The number a spoken quantity or amount begins with, as the screen writes it."""
+    first = spoken.split()[0]
+    return "1" if first == words["one"] else first
+
+
+def cents_of(amount, words):
+    """An amount in cents, shown ("12,50") or said ("12 euros 50", "ein Cent")."""
+    numbers = [number_of(n, words) if n == words["one"] else n
+               for n in re.findall(rf"\d+(?:,\d+)?|\b{words['one']}\b", amount)]
+    if re.fullmatch(r"\d+(,\d+)?", amount):
+        euros, _, cents = amount.partition(",")
+        return int(euros) * 100 + int((cents + "00")[:2])
+    if re.search(r"[Cc]ent", amount) and len(numbers) == 1:
+        return int(numbers[0])
+    return int(numbers[0]) * 100 + (int(numbers[1]) if len(numbers) > 1 else 0)
 
 
 class Speech:
@@ -125,7 +174,8 @@ class Lesson:
                 raise Failure("speech-dispatcher did not start")
             time.sleep(0.1)
         env = dict(os.environ, ORCA_SPEECH_LOG=self.speech.path,
-                   ORCA_PREFS=os.path.join(self.args.work, "orca"))
+                   ORCA_PREFS=os.path.join(self.args.work, "orca"),
+                   ORCA_SSIP_LOG=os.path.join(self.args.work, "ssip.log"))
         if os.environ.get("QUORVEL_ORCA_DEBUG"):
             env["ORCA_DEBUG_LOG"] = os.path.join(self.args.work, "orca-debug.log")
         here = os.path.dirname(os.path.abspath(__file__))
@@ -326,6 +376,122 @@ class Lesson:
         print("events per action: " +
               ", ".join(f"{title} {n}" for title, n in self.counts))
 
+    # ------------------------------------------------------------ in another language
+    def run_heard(self):
+        """The lesson in French (or German), as short as it can be: the exercise, a check
+        box's state, a receipt heard in words, a coin taken from the wallet, the judgement
+        and the results of a one-minute series, all heard in the language, and nothing
+        handed to the voice that it would misread."""
+        words = HEARD[self.args.language]
+        start_atspi_bus()
+        self.start_orca()
+        tree_map = TreeMap(self.args.map)
+        self.counts = []
+        said, _ = self.step("the window appears", lambda: self.start_program(tree_map),
+                            at_least=3)
+        self.expect_heard_exercise(said, "start", words)
+        said, _ = self.step("Alt+K", lambda: self.keys("alt+k"))
+        self.check(self.heard_plain(said, words["ticked"].format(words["receipt"])),
+                   "Alt+K: the box and its state", said)
+        self.expect_heard_exercise(said, "Alt+K", words, receipt=True)
+        self.check(any(re.search(words["paid"], plain(s)) for s in said),
+                   "Alt+K: the amount paid in words", said)
+        said, _ = self.step("Alt+P", lambda: self.keys("alt+p"))
+        self.check(self.heard_plain(said, words["ticked"].format(words["wallet"])),
+                   "Alt+P: the box and its state", said)
+        total = self.expect_heard_exercise(said, "Alt+P", words, receipt=True)
+        due = self.program.node("Label3").name
+        said, _ = self.step("F4", lambda: self.keys("F4"), at_least=2)
+        self.check(any(re.search(words["due"], plain(s)) for s in said), "F4: the amount to pay",
+                   said)
+        self.check(cents_of(due, words) == total,
+                   f"the lines said add up to the amount to pay ({total} cents, {due} shown)", [])
+        # Down goes from stack to stack, to the last (1 cent); Up to the 2 cents.
+        self.step("Down to the cents", lambda: self.keys(*["Down"] * 16, "Up"))
+        said, _ = self.step("Space", lambda: self.keys("space"))
+        self.check(any(re.search(words["taken"], plain(s)) for s in said),
+                   "Space: the cent coin taken, by its name", said)
+        self.step("F11", lambda: self.keys("F11"))
+        said, _ = self.step("F2", lambda: self.keys("F2"))
+        self.check(self.heard_plain(said, words["judged"]), "F2: the judgement", said)
+        # A series of one minute: while its clock ticks the window is never quiet.
+        self.step("Alt+T, 1, Return", lambda: self.keys("alt+t", "1", "Return"))
+        said, _ = self.step("F5 (START), the minute runs out",
+                            lambda: self.run_series(words["results"]),
+                            at_least=2)
+        self.check(self.heard_plain(said, words["exercise"].format(1)), "START: the exercise said",
+                   said)
+        self.check(any(re.search(words["results"], plain(s)) for s in said),
+                   "the end of the series: the results", said)
+        self.expect_sent(words)
+
+    def heard_plain(self, said, text):
+        return any(text in plain(s) for s in said)
+
+    def run_series(self, results):
+        """START (F5), then the minute, until Orca says the results (or a while after)."""
+        self.keys("F5")
+        until = time.monotonic() + 75
+        while time.monotonic() < until:
+            if any(re.search(results, plain(s)) for s in self.speech.all()[-5:]):
+                return
+            pump(0.2)
+
+    def receipt_lines(self):
+        """Each receipt line's quantity as the screen shows it, and the line as said."""
+        lines = []
+        for r in range(1, 13):
+            price = self.program.node(f"Prijs{r}")
+            if "showing" in states_of(price):
+                quantity = self.program.node(f"Aantal{r}").name
+                lines.append((quantity.split()[0], price.name))
+        return lines
+
+    def expect_heard_exercise(self, said, title, words, receipt=False):
+        """The exercise said once; a receipt's lines in order, in words, each with the
+        quantity the screen shows. Returns the lines' amounts together, in cents."""
+        header = words["exercise"].format(1)
+        spoken = [plain(s) for s in said if header in plain(s)]
+        ok = len(spoken) == 1
+        total = 0
+        if ok and receipt:
+            line = re.compile(rf"({words['quantity']}) .+ ({words['amount']})")
+            at = spoken[0].index(header) + len(header)
+            for shown_quantity, name in self.receipt_lines():
+                m = line.fullmatch(name)
+                ok = m is not None and spoken[0].find(name, at) >= 0
+                ok = ok and number_of(m.group(1), words) == shown_quantity
+                if not ok:
+                    break
+                at = spoken[0].find(name, at) + len(name)
+                total += cents_of(m.group(2), words)
+        self.check(ok, f"{title}: the exercise said" +
+                   (", each receipt line in words, its quantity as shown" if receipt else ""),
+                   said)
+        return total
+
+    def expect_sent(self, words):
+        """What Orca handed speech-dispatcher: all in the language, nothing misread."""
+        try:
+            with open(os.path.join(self.args.work, "ssip.log"), encoding="utf-8") as f:
+                records = [r.split("\t", 1) for r in f.read().split("\x1e")[:-1]]
+        except FileNotFoundError:
+            records = []
+        sent = [(language, re.sub(r"<[^>]*>", "", text)) for language, text in records]
+        sent = [(language, html.unescape(text)) for language, text in sent]
+        print(f"--- sent to speech-dispatcher: {len(sent)} texts")
+        self.check(len(sent) > 20, "speech-dispatcher was handed the lesson", [])
+        other = sorted({language for language, _ in sent
+                        if not language.startswith(self.args.language)})
+        self.check(not other, f"every text in {self.args.language} ({other or 'none other'})",
+                   [])
+        for pattern in words["never"]:
+            bad = [text for _, text in sent if re.search(pattern, text)]
+            self.check(not bad, f"nothing sent matches {pattern!r}", bad)
+        lines = [name for _, name in self.receipt_lines()]
+        self.check(all(any(line in plain(text) for _, text in sent) for line in lines),
+                   "the receipt's lines in words were sent", lines)
+
     def start_program(self, tree_map):
         self.program = Program(self.args.program, tree_map,
                                os.path.join(self.args.work, "program.log"), active=True)
@@ -358,7 +524,10 @@ def main():
     signal.signal(signal.SIGTERM, lambda *_: sys.exit(1))
     lesson = Lesson(args)
     try:
-        lesson.run()
+        if args.language == "nl":
+            lesson.run()
+        else:
+            lesson.run_heard()
     except Failure as e:
         print(f"FAIL setting up: {e}")
         return 1
