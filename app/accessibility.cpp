@@ -1,5 +1,6 @@
 #include "app/accessibility.h"
 
+#include "app/scaled_accessibility.h"
 #include "app/widgets.h"
 
 #include <QAccessibleWidget>
@@ -16,22 +17,22 @@ QAccessible::Role RoleOf(const QWidget* w, QAccessible::Role fallback) {
 }
 
 // The window itself: a window, named by its title.
-class WindowAccessible final : public QAccessibleWidget {
+class WindowAccessible final : public ControlAccessible {
 public:
-    explicit WindowAccessible(QWidget* w) : QAccessibleWidget(w, QAccessible::Window) {}
+    explicit WindowAccessible(QWidget* w) : ControlAccessible(w, QAccessible::Window) {}
 };
 
 // Panels group what they hold; one may be a notification.
-class PanelAccessible final : public QAccessibleWidget {
+class PanelAccessible final : public ControlAccessible {
 public:
-    explicit PanelAccessible(QWidget* w) : QAccessibleWidget(w, QAccessible::Grouping) {}
+    explicit PanelAccessible(QWidget* w) : ControlAccessible(w, QAccessible::Grouping) {}
     QAccessible::Role role() const override { return RoleOf(widget(), QAccessible::Grouping); }
 };
 
 // A picture is a button when something listens to its click, else an image.
-class PictureAccessible final : public QAccessibleWidget {
+class PictureAccessible final : public ControlAccessible {
 public:
-    explicit PictureAccessible(Picture* w) : QAccessibleWidget(w, QAccessible::Graphic) {}
+    explicit PictureAccessible(Picture* w) : ControlAccessible(w, QAccessible::Graphic) {}
 
     QAccessible::Role role() const override {
         return Clickable() ? QAccessible::Button : QAccessible::Graphic;
@@ -60,9 +61,9 @@ private:
 };
 
 // A button that acts on mouse presses and releases: Press is a press and a release.
-class MouseButtonAccessible final : public QAccessibleWidget {
+class MouseButtonAccessible final : public ControlAccessible {
 public:
-    explicit MouseButtonAccessible(MouseButton* w) : QAccessibleWidget(w, QAccessible::Button) {}
+    explicit MouseButtonAccessible(MouseButton* w) : ControlAccessible(w, QAccessible::Button) {}
 
     QString text(QAccessible::Text t) const override {
         if (t == QAccessible::Name && widget()->accessibleName().isEmpty()) {
@@ -100,9 +101,9 @@ public:
 };
 
 // A check box whose Toggle is a click: the program's handlers listen to clicks.
-class CheckBoxAccessible final : public QAccessibleWidget {
+class CheckBoxAccessible final : public ControlAccessible {
 public:
-    explicit CheckBoxAccessible(QCheckBox* w) : QAccessibleWidget(w, QAccessible::CheckBox) {}
+    explicit CheckBoxAccessible(QCheckBox* w) : ControlAccessible(w, QAccessible::CheckBox) {}
 
     QAccessible::State state() const override {
         QAccessible::State s = QAccessibleWidget::state();
@@ -143,9 +144,9 @@ private:
     QCheckBox* Box() const { return static_cast<QCheckBox*>(widget()); }
 };
 
-class AnnouncerAccessible final : public QAccessibleWidget {
+class AnnouncerAccessible final : public ControlAccessible {
 public:
-    explicit AnnouncerAccessible(QWidget* w) : QAccessibleWidget(w, QAccessible::Notification) {}
+    explicit AnnouncerAccessible(QWidget* w) : ControlAccessible(w, QAccessible::Notification) {}
 };
 
 QAccessibleInterface* Factory(const QString& className, QObject* object) {
@@ -171,7 +172,8 @@ QAccessibleInterface* Factory(const QString& className, QObject* object) {
     if (className == QLatin1String("QCheckBox")) {
         return new CheckBoxAccessible(static_cast<QCheckBox*>(w));
     }
-    return nullptr;
+    // Qt's own controls, where the window is shown scaled: on screen.
+    return ScaledStandardInterface(className, w);
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 #include "app/desktop.h"
 
 #include "app/language.h"
+#include "app/scaled_accessibility.h"
 
 #include <QApplication>
 #include <QByteArray>
@@ -119,6 +120,7 @@ ScaledWindow::ScaledWindow(QWidget* shown, double factor, QWidget* parent)
     // The embedded window's place on the screen becomes its place in the scene.
     shown->move(0, 0);
     proxy_ = scene->addWidget(shown);
+    ForgetInterfacesDrawnUnscaled(shown);
     setScene(scene);
     setTransform(QTransform::fromScale(factor, factor));
     setFrameShape(QFrame::NoFrame);

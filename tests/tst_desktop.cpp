@@ -8,6 +8,7 @@
 #include "app/accessibility.h"
 #include "app/widgets.h"
 
+#include <QAccessible>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QtTest>
@@ -23,6 +24,8 @@ private slots:
     void framePosition_data();
     void framePosition();
     void scaledWindowIsUsedAsTheWindow();
+    void aScreenReaderFindsTheScaledControlsWhereTheyAre_data();
+    void aScreenReaderFindsTheScaledControlsWhereTheyAre();
     void theMessageIsClosedByKeysAndHoldsTheWindow_data();
     void theMessageIsClosedByKeysAndHoldsTheWindow();
 };
@@ -118,6 +121,77 @@ void TestDesktop::scaledWindowIsUsedAsTheWindow() {
     QVERIFY(!ui.Info->isVisible());
     QTest::keyClick(window.windowHandle(), '7');
     QCOMPARE(ui.Tot[1]->text(), QStringLiteral("7"));
+}
+
+void TestDesktop::aScreenReaderFindsTheScaledControlsWhereTheyAre_data() {
+    QTest::addColumn<double>("factor");
+    QTest::newRow("netbook") << 0.65;
+    QTest::newRow("laptop") << 0.85;
+    QTest::newRow("unscaled") << 1.0;
+}
+
+// Every control shown, as a screen reader asks for it: its rectangle is where it stands on
+// screen, and the object at its centre is the control a click there reaches, with Qt's own
+// role and name.
+void TestDesktop::aScreenReaderFindsTheScaledControlsWhereTheyAre() {
+    QFETCH(double, factor);
+    look::SetUpApplication();
+    InstallAccessibility();
+    TForm1 form;
+    std::unique_ptr<desktop::ScaledWindow> scaled;
+    QWidget* shown = &form;
+    if (factor < 1) {
+        scaled = std::make_unique<desktop::ScaledWindow>(&form, factor);
+        shown = scaled.get();
+    }
+    shown->show();
+    QVERIFY(QTest::qWaitForWindowExposed(shown));
+    // The receipt's lines and the wallet's purse are shown too.
+    QTest::mouseClick(shown->windowHandle(), Qt::LeftButton, {},
+                      (QPointF(CentreInWindow(&form, form.Ui().Kasticket)) * factor).toPoint());
+    QVERIFY(form.Ui().Kasticket->isChecked());
+    const QPoint origin = shown->mapToGlobal(QPoint(0, 0));
+    QAccessibleInterface* window = QAccessible::queryAccessibleInterface(&form);
+    int checked = 0;
+    for (QWidget* w : form.findChildren<QWidget*>()) {
+        QAccessibleInterface* node = QAccessible::queryAccessibleInterface(w);
+        if (!w->isVisible() || w->window() != &form || node == nullptr || w->size().isEmpty()) {
+            continue;
+        }
+        const QRectF inWindow(w->mapTo(&form, QPoint(0, 0)), w->size());
+        const QRectF expected(QPointF(origin) + inWindow.topLeft() * factor,
+                              inWindow.size() * factor);
+        const QRect said = node->rect();
+        const auto near = [](double a, double b) {
+            return qAbs(a - b) <= 1.0;
+        };
+        QVERIFY2(near(said.left(), expected.left()) && near(said.top(), expected.top()) &&
+                     near(said.right() + 1, expected.right()) &&
+                     near(said.bottom() + 1, expected.bottom()),
+                 qPrintable(QStringLiteral("%1 said at %2,%3 %4x%5")
+                                .arg(w->objectName())
+                                .arg(said.x())
+                                .arg(said.y())
+                                .arg(said.width())
+                                .arg(said.height())));
+        // Down from the window to the deepest object at the centre.
+        const QPoint centre = said.center();
+        QWidget* hit = form.childAt(form.mapFromGlobal(centre));
+        QAccessibleInterface* found = window;
+        while (QAccessibleInterface* deeper = found->childAt(centre.x(), centre.y())) {
+            found = deeper;
+        }
+        auto* at = qobject_cast<QWidget*>(found->object());
+        QVERIFY2(hit != nullptr && at != nullptr && (at == hit || at->isAncestorOf(hit)),
+                 qPrintable(w->objectName() + QStringLiteral(": the object at its centre is ") +
+                            (at ? at->objectName() : QStringLiteral("none"))));
+        ++checked;
+    }
+    QVERIFY(checked > 30);
+    // Qt's own interface inside: a sum box is an edit field with its column as its name.
+    QAccessibleInterface* units = QAccessible::queryAccessibleInterface(form.Ui().Tot[1]);
+    QCOMPARE(units->role(), QAccessible::EditableText);
+    QVERIFY(units->textInterface() != nullptr);
 }
 
 void TestDesktop::theMessageIsClosedByKeysAndHoldsTheWindow_data() {

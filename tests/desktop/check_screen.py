@@ -101,8 +101,7 @@ class Checks:
 
 
 def control_on_screen(program, name, client, checks, screen):
-    """The control's place on the screen. A window shown scaled down gives its controls'
-    places on the screen, but their sizes in its own pixels."""
+    """The control's place on the screen, as the accessibility tree gives it."""
     node = program.node(name)
     end = time.monotonic() + check_tree.EXPECT_WAIT
     while "showing" not in check_tree.states_of(node):
@@ -110,9 +109,166 @@ def control_on_screen(program, name, client, checks, screen):
             raise Failure(f"{name} is not showing")
         check_tree.pump(0.05)
     own = node.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
-    scale = client[2] / DESIGNED[0]
-    rect = (own.x, own.y, round(own.width * scale), round(own.height * scale))
+    rect = (own.x, own.y, own.width, own.height)
     checks.expect(inside(rect, screen), f"{name} on screen at {rect}")
+
+
+# The controls a click acts on: the object a screen reader finds at their centre is
+# themselves.
+CLICKED = {"EditBox", "MouseButton", "QPushButton", "QCheckBox"}
+
+
+def same(a, b):
+    return a is not None and b is not None and a.path == b.path
+
+
+def controls_where_they_are(program, tree_map, client, checks):
+    """Every control showing: its extents on the bus are its rectangle on screen (the
+    window's client area and the control's place in the window, scaled alike), within a
+    pixel; at the centre of a control a click acts on, the bus finds that control."""
+    scale = client[2] / DESIGNED[0]
+    window = program.window.queryComponent()
+    wrong, missed, shown, clicked = [], [], 0, 0
+    for row in tree_map.rows:
+        # Qt's own parts of a control (a scroll area's viewport) are laid out only once it
+        # is shown, after the map was made.
+        if not row["name"] or row["name"].startswith("qt_") or row["at"] is None or \
+                not row["path"]:
+            continue
+        try:
+            node = program.at(row)
+            if "showing" not in check_tree.states_of(node):
+                continue
+            own = node.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+        except (Failure, GLib.Error, NotImplementedError):
+            continue
+        shown += 1
+        x, y, w, h = row["at"]
+        expected = (client[0] + x * scale, client[1] + y * scale, w * scale, h * scale)
+        said = (own.x, own.y, own.width, own.height)
+        edges = (said[0] - expected[0], said[1] - expected[1],
+                 said[0] + said[2] - expected[0] - expected[2],
+                 said[1] + said[3] - expected[1] - expected[3])
+        if any(abs(e) > 1.0 for e in edges):
+            wrong.append(f"{row['name']} {said} for {tuple(round(v) for v in expected)}")
+        if row["cls"] in CLICKED and w > 0 and h > 0:
+            clicked += 1
+            centre = (own.x + own.width // 2, own.y + own.height // 2)
+            found = window.getAccessibleAtPoint(centre[0], centre[1], pyatspi.DESKTOP_COORDS)
+            if not same(found, node):
+                missed.append(f"{row['name']}: {found.name if found else None!r}")
+    checks.expect(shown > 30 and not wrong,
+                  f"{shown} controls showing, each where it is on screen"
+                  + (f"; not: {', '.join(wrong[:6])}" if wrong else ""))
+    checks.expect(clicked > 5 and not missed,
+                  f"at the centre of {clicked} controls a click acts on, the bus finds each"
+                  + (f"; not: {', '.join(missed[:6])}" if missed else ""))
+
+
+def message_windows(main_client):
+    """The program's windows other than the main one, shown: (id, x, y, width, height)."""
+    found = []
+    for line in x_output("xwininfo", "-root", "-tree").splitlines():
+        if f'"{TITLE}"' not in line:
+            continue
+        window_id = line.split()[0]
+        info = x_output("xwininfo", "-id", window_id)
+        if "IsViewable" not in info:
+            continue
+
+        def field(label):
+            return int(re.search(rf"{label}:\s+(-?\d+)", info).group(1))
+
+        place = (field("Absolute upper-left X"), field("Absolute upper-left Y"),
+                 field("Width"), field("Height"))
+        if place != tuple(main_client):
+            found.append((int(window_id, 16),) + place)
+    return found
+
+
+def wait_for(test, what, wait=5.0):
+    end = time.monotonic() + wait
+    while True:
+        result = test()
+        if result:
+            return result
+        if time.monotonic() > end:
+            raise Failure(f"{what} did not happen within {wait:.0f} s")
+        check_tree.pump(0.1)
+
+
+def focused_in(node, depth=0):
+    """The objects with the keyboard focus under `node` (a view that shows a scaled window
+    has it, as does the control in it)."""
+    found = [node] if "focused" in check_tree.states_of(node) else []
+    if depth <= 6:
+        for i in range(node.childCount):
+            child = node.getChildAtIndex(i)
+            if child is not None:
+                found += focused_in(child, depth + 1)
+    return found
+
+
+def keys(*names):
+    subprocess.run(["xdotool", "key", "--delay", "100", *names], check=True)
+
+
+def text_of(node):
+    text = node.queryText()
+    return text.getText(0, text.characterCount)
+
+
+def message_by_keys(program, client, checks):
+    """A pupil who works by keys types a letter into the sum and checks: the message that
+    the row cannot be read is a window of its own on top, with the keyboard on OK, and
+    Return, Space and Escape each close it; a click and a key meant for the window
+    behind it change nothing; once it is closed the first F2 on the right sum judges it."""
+    units, komma = program.node("Tot1"), program.node("Komma")
+    keys("ctrl+a", "a")
+    wait_for(lambda: text_of(units) == "a", "the letter in the units box")
+    app = program.window.parent
+    for close in ("Return", "space", "Escape"):
+        keys("F2")
+        message = wait_for(lambda: message_windows(client), "a message window")[0]
+        active = int(x_output("xdotool", "getactivewindow").strip())
+        checks.expect(active == message[0],
+                      f"{close}: the message is a window of its own, active, at {message[1:]}")
+        focus = []
+        for i in range(app.childCount):
+            window = app.getChildAtIndex(i)
+            if window is not None and not same(window, program.window):
+                focus += focused_in(window)
+        checks.expect(any(f.name == "OK" and "button" in f.getRoleName() for f in focus),
+                      f"{close}: the keyboard is on its OK "
+                      f"({', '.join(f'{f.getRoleName()} {f.name!r}' for f in focus)})")
+        # A click on Komma and a digit, meant for the window behind the message.
+        at = komma.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+        subprocess.run(["xdotool", "mousemove", str(at.x + at.width // 2),
+                        str(at.y + at.height // 2), "click", "1"], check=True)
+        keys("7")
+        check_tree.pump(0.5)
+        checks.expect("checked" not in check_tree.states_of(komma) and text_of(units) == "a",
+                      f"{close}: the click on Komma and the 7 changed nothing behind it")
+        keys(close)
+        wait_for(lambda: not message_windows(client), f"the message closed by {close}")
+    # The row put right, units first; one press of F2.
+    total = 0
+    for r in range(1, 13):
+        node = program.node(f"Prijs{r}")
+        if "showing" in check_tree.states_of(node):
+            total += int(node.name.replace(".", ""))
+    keys("F7", *reversed(str(total)), "F2")
+    said = program.node("Aankondiging")
+    try:
+        wait_for(lambda: said.name == "Som goed.", "the judgement", check_tree.EXPECT_WAIT)
+    except Failure:
+        pass
+    checks.expect(said.name == "Som goed.",
+                  f"the first F2 after the message judges {total}: {said.name!r}")
+
+
+# The screens the message is tried on: shown scaled, and as it is.
+MESSAGE_SCREENS = {("1024x600", 0), ("1366x768", 0), ("1280x1024", 0)}
 
 
 def press(program, name, action):
@@ -174,8 +330,13 @@ def main():
             checks.expect(ratio[0] < 1 and abs(ratio[0] - ratio[1]) < 0.01,
                           f"the window is scaled down uniformly: {ratio[0]:.3f} x {ratio[1]:.3f}")
         window = program.window.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
-        checks.expect(abs(window.x - client[0]) <= 1 and abs(window.y - client[1]) <= 1,
-                      f"the accessibility tree places the window at {window.x, window.y}")
+        checks.expect(abs(window.x - client[0]) <= 1 and abs(window.y - client[1]) <= 1 and
+                      abs(window.width - client[2]) <= 1 and abs(window.height - client[3]) <= 1,
+                      f"the accessibility tree places the window at "
+                      f"{window.x, window.y, window.width, window.height}")
+        controls_where_they_are(program, tree_map, client, checks)
+        if (args.screen, args.panel) in MESSAGE_SCREENS:
+            message_by_keys(program, client, checks)
         # VOLGENDE OEFENING shows once an answer has been checked.
         press(program, "Kontroleer", "Press")
         for name in ("Kontroleer", "VolgendeOefening", "Help"):

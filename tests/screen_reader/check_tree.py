@@ -349,10 +349,11 @@ class TreeMap:
         self.rows = []
         with open(path, encoding="utf-8") as f:
             for line in f:
-                where, name, cls, role, children = line.rstrip("\n").split("\t")
+                where, name, cls, role, children, at = line.rstrip("\n").split("\t")
                 indices = [int(i) for i in where.split("/")] if where else []
                 self.rows.append(dict(path=indices, name=name, cls=cls,
-                                      children=int(children)))
+                                      children=int(children),
+                                      at=tuple(int(v) for v in at.split(",")) if at else None))
         self.by_path = {tuple(r["path"]): r for r in self.rows}
 
     def select(self, row):
