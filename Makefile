@@ -103,9 +103,11 @@ translations: deps
 	cmake --build $(TEST_DIR) --target update_translations
 
 format:
+	@./tools/deps.sh format
 	clang-format -i $$(git ls-files '*.cpp' '*.h')
 
 format-check:
+	@./tools/deps.sh format
 	clang-format --dry-run --Werror $$(git ls-files '*.cpp' '*.h')
 
 clean:

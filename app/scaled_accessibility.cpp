@@ -97,8 +97,8 @@ public:
     relations(QAccessible::Relation match) const override {
         auto found = ControlAccessible::relations(match);
         if ((match & QAccessible::Labelled) && Label()->buddy() != nullptr) {
-            found.append({QAccessible::queryAccessibleInterface(Label()->buddy()),
-                          QAccessible::Labelled});
+            found.append(
+                {QAccessible::queryAccessibleInterface(Label()->buddy()), QAccessible::Labelled});
         }
         return found;
     }
@@ -276,9 +276,9 @@ public:
     }
     QString textBeforeOffset(int offset, QAccessible::TextBoundaryType type, int* start,
                              int* end) const override {
-        return Hidden(start, end) ? QString()
-                                  : QAccessibleTextInterface::textBeforeOffset(offset, type,
-                                                                                start, end);
+        return Hidden(start, end)
+                   ? QString()
+                   : QAccessibleTextInterface::textBeforeOffset(offset, type, start, end);
     }
     QString textAfterOffset(int offset, QAccessible::TextBoundaryType type, int* start,
                             int* end) const override {
@@ -376,9 +376,7 @@ public:
     QString text(int start, int end) const override {
         return start > end ? QString() : Edit()->toPlainText().mid(start, end - start);
     }
-    int characterCount() const override {
-        return static_cast<int>(Edit()->toPlainText().size());
-    }
+    int characterCount() const override { return static_cast<int>(Edit()->toPlainText().size()); }
     QRect characterRect(int offset) const override {
         QTextCursor cursor(Edit()->document());
         cursor.setPosition(offset);

@@ -118,7 +118,9 @@ void LessonTest::scoring() {
     for (qsizetype k = typed.size() - 1; k >= 0; --k) {
         units += typed[k];
     }
-    const Judgement j = t->Check(Row(units), change.arg(dueText).toStdString());
+    const QString changeTyped =
+        change.contains(QStringLiteral("%1")) ? change.arg(dueText) : change;
+    const Judgement j = t->Check(Row(units), changeTyped.toStdString());
     QVERIFY(j.Readable);
     QCOMPARE(j.SumRight, typedRight);
     QCOMPARE(j.ChangeRight.has_value(), changeRight >= 0);

@@ -2,7 +2,7 @@
 # Installs the Debian packages the build, the tests, the benchmarks and the Debian package
 # need, and nothing when all of them are already there. `deps.sh startup` adds what the
 # start-up benchmark needs (the driver's X library), `deps.sh fuzz` clang and its
-# libFuzzer and sanitizer runtimes for the fuzz targets.
+# libFuzzer and sanitizer runtimes for the fuzz targets, `deps.sh format` only clang-format.
 set -eu
 # Build and tests.
 packages="g++ make cmake pkgconf qt6-base-dev libxcb1-dev libjpeg62-turbo-dev fonts-liberation2 libbenchmark-dev"
@@ -31,6 +31,9 @@ fi
 packages="$packages dpkg-dev file desktop-file-utils appstream lintian"
 if [ "${1:-}" = fuzz ]; then
     packages="$packages clang libclang-rt-dev"
+fi
+if [ "${1:-}" = format ]; then
+    packages="clang-format"
 fi
 missing=""
 for p in $packages; do
