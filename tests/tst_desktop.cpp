@@ -15,6 +15,30 @@
 
 #include <functional>
 
+namespace {
+
+// The window shown as a small screen shows it (scaled by `factor` below 1) or as it is.
+struct ShownWindow {
+    explicit ShownWindow(double factor, std::initializer_list<int> draws = {}) {
+        look::SetUpApplication();
+        InstallAccessibility();
+        auto random = std::make_unique<ScriptedRandom>(draws);
+        random->AllowUnscripted();
+        form.SetRandomSource(std::move(random));
+        if (factor < 1) {
+            scaled = std::make_unique<desktop::ScaledWindow>(&form, factor);
+            shown = scaled.get();
+        }
+        shown->show();
+    }
+
+    TForm1 form;
+    std::unique_ptr<desktop::ScaledWindow> scaled;
+    QWidget* shown = &form;
+};
+
+} // namespace
+
 class TestDesktop : public QObject {
     Q_OBJECT
 
@@ -135,23 +159,16 @@ void TestDesktop::aScreenReaderFindsTheScaledControlsWhereTheyAre_data() {
 // role and name.
 void TestDesktop::aScreenReaderFindsTheScaledControlsWhereTheyAre() {
     QFETCH(double, factor);
-    look::SetUpApplication();
-    InstallAccessibility();
-    TForm1 form;
-    std::unique_ptr<desktop::ScaledWindow> scaled;
-    QWidget* shown = &form;
-    if (factor < 1) {
-        scaled = std::make_unique<desktop::ScaledWindow>(&form, factor);
-        shown = scaled.get();
-    }
-    shown->show();
+    ShownWindow window(factor);
+    TForm1& form = window.form;
+    QWidget* shown = window.shown;
     QVERIFY(QTest::qWaitForWindowExposed(shown));
     // The receipt's lines and the wallet's purse are shown too.
     QTest::mouseClick(shown->windowHandle(), Qt::LeftButton, {},
                       (QPointF(CentreInWindow(&form, form.Ui().Kasticket)) * factor).toPoint());
     QVERIFY(form.Ui().Kasticket->isChecked());
     const QPoint origin = shown->mapToGlobal(QPoint(0, 0));
-    QAccessibleInterface* window = QAccessible::queryAccessibleInterface(&form);
+    QAccessibleInterface* root = QAccessible::queryAccessibleInterface(&form);
     int checked = 0;
     for (QWidget* w : form.findChildren<QWidget*>()) {
         QAccessibleInterface* node = QAccessible::queryAccessibleInterface(w);
@@ -177,7 +194,7 @@ void TestDesktop::aScreenReaderFindsTheScaledControlsWhereTheyAre() {
         // Down from the window to the deepest object at the centre.
         const QPoint centre = said.center();
         QWidget* hit = form.childAt(form.mapFromGlobal(centre));
-        QAccessibleInterface* found = window;
+        QAccessibleInterface* found = root;
         while (QAccessibleInterface* deeper = found->childAt(centre.x(), centre.y())) {
             found = deeper;
         }
@@ -212,20 +229,9 @@ void TestDesktop::theMessageIsClosedByKeysAndHoldsTheWindow_data() {
 void TestDesktop::theMessageIsClosedByKeysAndHoldsTheWindow() {
     QFETCH(double, factor);
     QFETCH(int, closeKey);
-    look::SetUpApplication();
-    InstallAccessibility();
-    TForm1 form;
-    // 43 + 65, as the first exercise.
-    auto random = std::make_unique<ScriptedRandom>(std::initializer_list<int>{42, 64, 0});
-    random->AllowUnscripted();
-    form.SetRandomSource(std::move(random));
-    std::unique_ptr<desktop::ScaledWindow> scaled;
-    QWidget* shown = &form;
-    if (factor < 1) {
-        scaled = std::make_unique<desktop::ScaledWindow>(&form, factor);
-        shown = scaled.get();
-    }
-    shown->show();
+    ShownWindow scaled(factor, {42, 64, 0}); // 43 + 65, as the first exercise
+    TForm1& form = scaled.form;
+    QWidget* shown = scaled.shown;
     QApplication::setActiveWindow(shown);
     QWindow* window = shown->windowHandle();
     const Controls& ui = form.Ui();

@@ -58,11 +58,11 @@ def window_on_screen(wait=5.0):
             time.sleep(0.1)
 
 
-def window_as_shown():
-    """The client area (x, y, width, height) and the frame extents (left, right, top,
-    bottom) of the program's window on screen, as the X server has them."""
-    tree = x_output("xwininfo", "-root", "-tree")
-    for line in tree.splitlines():
+def shown_windows():
+    """The program's windows shown on the X server: (id, (x, y, width, height)) of each
+    client area, the main window's first."""
+    found = []
+    for line in x_output("xwininfo", "-root", "-tree").splitlines():
         if f'"{TITLE}"' not in line:
             continue
         window_id = line.split()[0]
@@ -73,14 +73,23 @@ def window_as_shown():
         def field(label):
             return int(re.search(rf"{label}:\s+(-?\d+)", info).group(1))
 
-        client = (field("Absolute upper-left X"), field("Absolute upper-left Y"),
-                  field("Width"), field("Height"))
-        extents = x_output("xprop", "-id", window_id, "_NET_FRAME_EXTENTS")
-        numbers = re.findall(r"\d+", extents.split("=", 1)[1]) if "=" in extents else []
-        if len(numbers) != 4:
-            raise Failure(f"the window manager gave the window no frame: {extents.strip()}")
-        return client, tuple(int(n) for n in numbers)
-    raise Failure("no window with the program's title is shown on the X server")
+        found.append((window_id, (field("Absolute upper-left X"), field("Absolute upper-left Y"),
+                                  field("Width"), field("Height"))))
+    return found
+
+
+def window_as_shown():
+    """The client area (x, y, width, height) and the frame extents (left, right, top,
+    bottom) of the program's window on screen, as the X server has them."""
+    windows = shown_windows()
+    if not windows:
+        raise Failure("no window with the program's title is shown on the X server")
+    window_id, client = windows[0]
+    extents = x_output("xprop", "-id", window_id, "_NET_FRAME_EXTENTS")
+    numbers = re.findall(r"\d+", extents.split("=", 1)[1]) if "=" in extents else []
+    if len(numbers) != 4:
+        raise Failure(f"the window manager gave the window no frame: {extents.strip()}")
+    return client, tuple(int(n) for n in numbers)
 
 
 def inside(rect, area):
@@ -167,23 +176,8 @@ def controls_where_they_are(program, tree_map, client, checks):
 
 def message_windows(main_client):
     """The program's windows other than the main one, shown: (id, x, y, width, height)."""
-    found = []
-    for line in x_output("xwininfo", "-root", "-tree").splitlines():
-        if f'"{TITLE}"' not in line:
-            continue
-        window_id = line.split()[0]
-        info = x_output("xwininfo", "-id", window_id)
-        if "IsViewable" not in info:
-            continue
-
-        def field(label):
-            return int(re.search(rf"{label}:\s+(-?\d+)", info).group(1))
-
-        place = (field("Absolute upper-left X"), field("Absolute upper-left Y"),
-                 field("Width"), field("Height"))
-        if place != tuple(main_client):
-            found.append((int(window_id, 16),) + place)
-    return found
+    return [(int(window_id, 16),) + place for window_id, place in shown_windows()
+            if place != tuple(main_client)]
 
 
 def wait_for(test, what, wait=5.0):
