@@ -115,8 +115,8 @@ inside_test() {
 
     # The seeded screenshots, at 1x and at 2x, arm64 against amd64. They may differ by one
     # level of a colour in a few pixels, and no more: Qt's smooth scaling of a picture (the
-    # purse at 2x, from 240 x 180 to 86 x 64) has code of its own for each processor (SSE2,
-    # NEON), which round a few pixels apart; the decoded pictures are the same.
+    # purse at 2x, from 240 x 180 to 86 x 64) rounds a few pixels one level apart on the two
+    # processors (its drawing has code of its own for each); the decoded pictures are the same.
     status=0
     for scale in 1 2; do
         for arch in amd64 arm64; do
