@@ -17,7 +17,8 @@ TEST_ENV := QT_QPA_PLATFORM=offscreen
 WERROR ?= ON
 
 .PHONY: all deps configure build run test test-sanitize soak fuzz fuzz-short fuzz-build bench \
-	bench-startup screenshots translations package format format-check clean
+	bench-startup screenshots translations package package-arm64 test-arm64 test-debian13 \
+	format format-check clean
 
 all: build
 
@@ -90,6 +91,20 @@ bench-startup:
 package: build
 	cd $(RELEASE_DIR) && cpack
 	lintian --fail-on error,warning $(RELEASE_DIR)/quorvel_*.deb
+
+# `make test` inside a Debian 13 system made once under build/debian13 (debootstrap, as
+# root or through sudo), on a copy of the tree.
+test-debian13:
+	./tools/test-debian13.sh
+
+# The arm64 package (build/arm64/quorvel_<version>_arm64.deb, lintian-clean), cross-built in
+# a Debian 12 system made once under build/arm64; test-arm64 runs it and its tests under
+# qemu-user there.
+package-arm64:
+	./tools/arm64.sh package
+
+test-arm64:
+	./tools/arm64.sh test
 
 screenshots: build
 	mkdir -p screenshots

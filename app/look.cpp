@@ -49,6 +49,11 @@ constexpr RoleColours kDesignColours[] = {
     {QPalette::ToolTipBase, 0xffffffdc, 0xffffffdc},
     {QPalette::ToolTipText, 0xff000000, 0xff000000},
     {QPalette::PlaceholderText, 0x80000000, 0x80000000},
+#if QT_VERSION >= QT_VERSION_CHECK(6, 6, 0)
+    // The desktop's accent colour, where Qt has the role: left unset it is the highlight's,
+    // which is what Qt before it drew with.
+    {QPalette::Accent, 0xff308cc6, 0xff919191},
+#endif
 };
 
 } // namespace

@@ -74,7 +74,21 @@ report=$(desktop-file-validate "$desktop" 2>&1) || fail "desktop-file-validate: 
 # Strict: infos and warnings fail too. The one exception: "example" is a reserved top-level
 # domain, which the validator does not know and mentions as a mere possibility.
 strict="--no-net --strict --override=cid-maybe-not-rdns=pedantic"
-appstreamcli validate $strict "$metainfo" || fail "appstreamcli validate"
+# The developer is named as AppStream 1.0 has it (Debian 13: <developer_name> is deprecated
+# there, and its absence noted); AppStream 0.16 (Debian 12) does not know the element yet
+# and notes it, only it, as an unknown tag.
+version=$(appstreamcli --version | sed -n 's/^AppStream version: \([0-9]*\)\..*/\1/p')
+validate() {
+    report=$(appstreamcli "$@" $strict 2>&1) && return 0
+    if [ "${version:-0}" -lt 1 ]; then
+        left=$(printf '%s\n' "$report" | grep -E '^ *[EWI]: ' |
+            grep -v ': unknown-tag developer$' || true)
+        [ -n "$left" ] || return 0
+    fi
+    printf '%s\n' "$report"
+    return 1
+}
+validate validate "$metainfo" || fail "appstreamcli validate"
 # The installed tree as a software centre reads it: metainfo, entry and icon together.
-appstreamcli validate-tree $strict "$prefix" || fail "appstreamcli validate-tree"
+validate validate-tree "$prefix" || fail "appstreamcli validate-tree"
 echo "installed tree in order"

@@ -22,9 +22,25 @@ deb=$1
 [ "$(dpkg-deb -f "$deb" Package)" = quorvel ] || fail "package name"
 [ "$(dpkg-deb -f "$deb" Section)" = education ] || fail "section"
 depends=$(dpkg-deb -f "$deb" Depends)
-for needed in libqt6widgets6 libqt6gui6 libqt6core6 libjpeg62-turbo libc6 qt6-qpa-plugins \
-    fonts-liberation2; do
+for needed in qt6-qpa-plugins fonts-liberation2; do
     echo "$depends" | grep -q "\b$needed\b" || fail "Depends lacks $needed: $depends"
+done
+# Every library the packaged program loads, by the package this system holds it in
+# (Qt's core is libqt6core6 on Debian 12, libqt6core6t64 on Debian 13).
+dpkg-deb -x "$deb" "$out/root"
+multiarch=$(dpkg-architecture -qDEB_HOST_MULTIARCH)
+libraries=$(readelf -d "$out/root/usr/bin/quorvel" | sed -n 's/.*(NEEDED).*\[\(.*\)\]$/\1/p')
+[ -n "$libraries" ] || fail "the packaged program names no libraries"
+for library in $libraries; do
+    owners=$(dpkg-query -S "$multiarch/$library" 2>/dev/null |
+        awk -F': ' -v a="/lib/$multiarch/$library" -v b="/usr/lib/$multiarch/$library" \
+            '$1 !~ /^diversion / && ($2 == a || $2 == b) {print $1}' |
+        tr ',' '\n' | sed 's/^ *//; s/:.*//' | sort -u)
+    [ -n "$owners" ] || fail "no package of this system holds $library"
+    for owner in $owners; do
+        echo "$depends" | grep -q "\(^\|, \)$owner\b" ||
+            fail "Depends lacks $owner (for $library): $depends"
+    done
 done
 
 # Qt's own texts in French and German (a message's buttons, the edit fields' menu).

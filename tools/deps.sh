@@ -4,8 +4,16 @@
 # start-up benchmark needs (the driver's X library), `deps.sh fuzz` clang and its
 # libFuzzer and sanitizer runtimes for the fuzz targets, `deps.sh format` only clang-format.
 set -eu
+# The Liberation fonts of version 2, which the window is drawn with: fonts-liberation2 on
+# Debian 12 (its fonts-liberation is version 1); from Debian 13 on fonts-liberation is
+# version 2 itself and fonts-liberation2 only a transitional package for it.
+fonts=fonts-liberation2
+if dpkg --compare-versions "$(apt-cache show --no-all-versions fonts-liberation 2>/dev/null |
+    sed -n 's/^Version: //p' | head -n 1)" ge 1:2 2>/dev/null; then
+    fonts=fonts-liberation
+fi
 # Build and tests.
-packages="g++ make cmake pkgconf qt6-base-dev libxcb1-dev libjpeg62-turbo-dev fonts-liberation2 libbenchmark-dev"
+packages="g++ make cmake pkgconf qt6-base-dev libxcb1-dev libjpeg62-turbo-dev $fonts libbenchmark-dev"
 # The translations: Qt's CMake functions for them (qt6-tools-dev, with the tools its targets
 # name in qt6-tools-dev-tools), lupdate and lrelease (qt6-l10n-tools), and Qt's own texts in
 # French and German (qt6-translations-l10n).

@@ -645,7 +645,7 @@ class Run:
             if self.top_level_count() <= 1:
                 break
             box = self.app.getChildAtIndex(self.top_level_count() - 1)
-            texts.append(" ".join(n.name for n in self.walk(box) if n.getRoleName() == "label"))
+            texts.append(" ".join(n.name for n in self.walk(box) if n.getRole() == pyatspi.ROLE_LABEL))
             buttons = [n for n in self.walk(box) if "Press" in actions_of(n)]
             if not buttons:
                 raise Failure(f"a window without a button opened: {box.name!r}")
