@@ -21,9 +21,10 @@ set -eu
 cd "$(dirname "$0")/.."
 
 # The packages the cross-build needs, installed in the arm64 build system.
-packages="make cmake g++ g++-aarch64-linux-gnu binutils-aarch64-linux-gnu dpkg-dev file lintian
-    qt6-base-dev qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools libjpeg62-turbo-dev
-    qt6-base-dev:arm64 qt6-tools-dev:arm64 libjpeg62-turbo-dev:arm64 qemu-user-static
+packages="make cmake pkgconf g++ g++-aarch64-linux-gnu binutils-aarch64-linux-gnu dpkg-dev file
+    lintian qt6-base-dev qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools libjpeg62-turbo-dev
+    libxcb1-dev qt6-base-dev:arm64 qt6-tools-dev:arm64 libjpeg62-turbo-dev:arm64 libxcb1-dev:arm64
+    qemu-user-static
     fonts-liberation2 python3"
 # The tests run in it: those of the Qt-free libraries, and the keyboard lesson.
 qt_free_tests="tst_amount tst_catalogue tst_exercise tst_setting_field tst_wallet tst_series
