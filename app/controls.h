@@ -29,7 +29,7 @@ struct SettingsBarControls {
     QCheckBox* Geldbeugel = nullptr;
 };
 
-// Rows 1..12 (element 0 unused) and sum boxes Tot1..Tot14.
+// Rows 1..12 (element 0 unused).
 struct ExerciseControls {
     BevelPanel* Panel1 = nullptr;
     QPushButton* VolgendeOefening = nullptr;
@@ -39,14 +39,19 @@ struct ExerciseControls {
     std::array<QLabel*, 13> Prijs{};
     QLabel* lblBetaald = nullptr;
     QLabel* Betaald = nullptr;
+    QLabel* Label11 = nullptr;
+    Picture* Geld = nullptr;
+    BevelPanel* Panel4 = nullptr;
+};
+
+// The sum boxes Tot1..Tot14 (element 0 unused), the carry label, the change field and
+// their clear buttons and captions; inside the exercise panel.
+struct SumRowControls {
     QLabel* lblTotaal = nullptr;
     QLabel* lblTeruggave = nullptr;
-    QLabel* Label11 = nullptr;
     QLabel* Hulpje = nullptr;
     QToolButton* Wis1 = nullptr;
     QToolButton* Wis2 = nullptr;
-    Picture* Geld = nullptr;
-    BevelPanel* Panel4 = nullptr;
     std::array<EditBox*, 15> Tot{};
     EditBox* Teruggave = nullptr;
 };
@@ -104,6 +109,7 @@ struct InfoControls {
 
 struct Controls : SettingsBarControls,
                   ExerciseControls,
+                  SumRowControls,
                   PointsControls,
                   SeriesControls,
                   WalletControls,

@@ -7,6 +7,7 @@
 #include "app/panels/points_panel.h"
 #include "app/panels/series_panel.h"
 #include "app/panels/settings_bar.h"
+#include "app/panels/sum_row_panel.h"
 #include "app/panels/wallet_panel.h"
 #include "app/presets.h"
 
@@ -81,6 +82,8 @@ void TForm1::BuildWindow() {
     FinishControls(Image4);
     series_ = new SeriesPanel(this);
     exercise_ = new ExercisePanel(this, lesson_);
+    exercise_->Expose(ui_);
+    sumRow_ = new SumRowPanel(ui_, lesson_, exercise_->ColumnWidth());
     const Presets presets = LoadPresets();
     settings_ = new SettingsBar(this, presets);
     // The school's ladder: the first exercise comes from its start level.
@@ -93,7 +96,7 @@ void TForm1::BuildWindow() {
     ui_.Image4 = Image4;
     points_->Expose(ui_);
     series_->Expose(ui_);
-    exercise_->Expose(ui_);
+    sumRow_->Expose(ui_);
     settings_->Expose(ui_);
     info_->Expose(ui_);
     wallet_->Expose(ui_);
@@ -117,13 +120,14 @@ void TForm1::BuildWindow() {
     }
 
     // Tab visits only the sum boxes, the change field and the "maximum 100" box.
-    exercise_->ChainTabAfter(ui_.Eenvoudig);
+    sumRow_->ChainTabAfter(ui_.Eenvoudig);
 
     HelpMap help;
     help.insert(this, QString());
     help.insert(Image4, Texts().Image4MouseMove);
     points_->ListHelp(help);
     exercise_->ListHelp(help);
+    sumRow_->ListHelp(help);
     settings_->ListHelp(help);
     wallet_->ListHelp(help);
     info_->Explain(help, [this](const QWidget* w) { return settings_->IsField(w); });
@@ -134,6 +138,9 @@ void TForm1::Connect() {
     connect(settings_, &SettingsBar::fieldEntered, this, &TForm1::WithdrawJudgement);
     connect(settings_, &SettingsBar::infoAsked, info_, &InfoPanel::Open);
     connect(exercise_, &ExercisePanel::checkPressed, this, &TForm1::CheckAnswer);
+    connect(exercise_, &ExercisePanel::checkReleased, sumRow_, &SumRowPanel::CheckReleased);
+    connect(exercise_, &ExercisePanel::exerciseShown, sumRow_, &SumRowPanel::Draw);
+    exercise_->SetAnswerFields([this](const QWidget* w) { return sumRow_->InAnswer(w); });
     connect(exercise_, &ExercisePanel::nextAsked, this, &TForm1::MoveOn);
     connect(exercise_, &ExercisePanel::walletAsked, this, &TForm1::OpenWallet);
     connect(series_, &SeriesPanel::startAsked, this, &TForm1::StartSeries);
@@ -251,7 +258,7 @@ bool TForm1::event(QEvent* event) {
         const bool handled = QWidget::event(event);
         if (focusOnActivation_) {
             focusOnActivation_ = false;
-            exercise_->FocusUnitsBox();
+            sumRow_->FocusUnitsBox();
         } else {
             firstExerciseDrawn_ = true;
             FormActivate();
@@ -303,9 +310,9 @@ void TForm1::CheckAnswer() {
         Draw();
         return;
     }
-    const Judgement j = lesson_.Check(exercise_->SumRow(), exercise_->ChangeText());
+    const Judgement j = lesson_.Check(sumRow_->SumRow(), sumRow_->ChangeText());
     if (j.Readable) {
-        exercise_->ShowJudgement(j);
+        sumRow_->ShowJudgement(j);
         Draw();
     } else {
         // The pupil is told, over the window as it now stands; nothing else changes.
@@ -315,6 +322,7 @@ void TForm1::CheckAnswer() {
 }
 
 void TForm1::MoveOn() {
+    sumRow_->ClearJudgementColours();
     if (lesson_.MoveOn() == MoveOnResult::Refused) {
         return;
     }
@@ -386,7 +394,7 @@ void TForm1::CloseWallet() {
     // still covers it; hiding the wallet with the focus in it would first pass it to a sum
     // box.
     movingFocus_ = true;
-    exercise_->FocusChangeField();
+    sumRow_->FocusChangeField();
     movingFocus_ = false;
     wallet_->Close();
     lesson_.ClosePayment();
@@ -427,7 +435,7 @@ bool TForm1::KeyboardKey(QKeyEvent* event) {
     if (event->isAutoRepeat()) {
         return key >= Qt::Key_F2 && key <= Qt::Key_F12;
     }
-    if (exercise_->Key(event) || series_->Key(event) || info_->Key(event) ||
+    if (exercise_->Key(event) || sumRow_->Key(event) || series_->Key(event) || info_->Key(event) ||
         settings_->Key(event)) {
         return true;
     }
@@ -471,7 +479,7 @@ void TForm1::MoveFocusOffLostControl() {
     }
     // Where the window puts the focus whenever it has a choice: the units of the sum.
     if (Acts(ui_.Tot[1])) {
-        exercise_->FocusUnitsBox();
+        sumRow_->FocusUnitsBox();
     }
     if (focusWidget() == focus) {
         focus->clearFocus();

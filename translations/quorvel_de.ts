@@ -302,36 +302,12 @@
         <translation>Der Betrag, den du bezahlt hast.</translation>
     </message>
     <message>
-        <source>Totaal :</source>
-        <translation>Summe:</translation>
-    </message>
-    <message>
-        <source>(Hoofdrekenen)Teruggave :</source>
-        <translation>(Kopfrechnen) Rückgeld:</translation>
-    </message>
-    <message>
         <source>Term2</source>
         <translation>Term2</translation>
     </message>
     <message>
         <source>Plus-teken.</source>
         <translation>Pluszeichen.</translation>
-    </message>
-    <message>
-        <source>Wissen van het veld &quot;Totaal&quot;.</source>
-        <translation>Das Feld „Summe“ löschen.</translation>
-    </message>
-    <message>
-        <source>Wissen van het veld &quot;Teruggave&quot;.</source>
-        <translation>Das Feld „Rückgeld“ löschen.</translation>
-    </message>
-    <message>
-        <source>In te vullen som.</source>
-        <translation>Hier die Summe eintragen.</translation>
-    </message>
-    <message>
-        <source>Hier vult u het uit het hoofd berekende teruggave-bedrag in.</source>
-        <translation>Trage hier das im Kopf berechnete Rückgeld ein.</translation>
     </message>
     <message>
         <source>&apos;%1&apos; is not a valid floating point value</source>
@@ -350,96 +326,8 @@
         <translation>Geldbörse öffnen</translation>
     </message>
     <message>
-        <source>som, %1</source>
-        <translation>Summe, %1</translation>
-    </message>
-    <message>
-        <source>goed</source>
-        <translation>richtig</translation>
-    </message>
-    <message>
-        <source>fout</source>
-        <translation>falsch</translation>
-    </message>
-    <message>
-        <source>Som %1.</source>
-        <translation>Summe %1.</translation>
-    </message>
-    <message>
-        <source> Teruggave %1.</source>
-        <translation> Rückgeld %1.</translation>
-    </message>
-    <message>
         <source>%1 %2 %3</source>
         <translation>%1 %2 %3</translation>
-    </message>
-    <message>
-        <source>eenheden</source>
-        <translation>Einer</translation>
-    </message>
-    <message>
-        <source>tientallen</source>
-        <translation>Zehner</translation>
-    </message>
-    <message>
-        <source>honderdtallen</source>
-        <translation>Hunderter</translation>
-    </message>
-    <message>
-        <source>duizendtallen</source>
-        <translation>Tausender</translation>
-    </message>
-    <message>
-        <source>tienduizendtallen</source>
-        <translation>Zehntausender</translation>
-    </message>
-    <message>
-        <source>honderdduizendtallen</source>
-        <translation>Hunderttausender</translation>
-    </message>
-    <message>
-        <source>miljoenen</source>
-        <translation>Millionen</translation>
-    </message>
-    <message>
-        <source>tienmiljoenen</source>
-        <translation>Zehnmillionen</translation>
-    </message>
-    <message>
-        <source>honderdmiljoenen</source>
-        <translation>Hundertmillionen</translation>
-    </message>
-    <message>
-        <source>miljarden</source>
-        <translation>Milliarden</translation>
-    </message>
-    <message>
-        <source>tienmiljarden</source>
-        <translation>Zehnmilliarden</translation>
-    </message>
-    <message>
-        <source>honderdmiljarden</source>
-        <translation>Hundertmilliarden</translation>
-    </message>
-    <message>
-        <source>biljoenen</source>
-        <translation>Billionen</translation>
-    </message>
-    <message>
-        <source>tienbiljoenen</source>
-        <translation>Zehnbillionen</translation>
-    </message>
-    <message>
-        <source>honderdsten</source>
-        <translation>Hundertstel</translation>
-    </message>
-    <message>
-        <source>tienden</source>
-        <translation>Zehntel</translation>
-    </message>
-    <message>
-        <source>komma</source>
-        <translation>Komma</translation>
     </message>
     <message>
         <source>Dit is de gekochte hoeveelheid van het er naast staande artikel.<byte value="xd"/>Dit is ofwel het aantal stuks, ofwel het gewicht.</source>
@@ -458,28 +346,8 @@
         <translation>Das Pluszeichen (Rechenzeichen).</translation>
     </message>
     <message>
-        <source>Dit is de wachtkamer voor de tientallen(het overschot) van de vorige optel-kolom.<byte value="xd"/>Deze waarde moet bij de onderstaande kolom worden opgeteld.</source>
-        <translation>Das ist der Übertrag: die Zehner aus der Spalte rechts daneben.<byte value="xd"/>Diese Zahl musst du zur Spalte darunter addieren.</translation>
-    </message>
-    <message>
-        <source>Vul hier de som in van de optelling (van rechts naar links)<byte value="xd"/>Foute input kan steeds gewijzigd/gewist worden.</source>
-        <translation>Trage hier die Summe der Addition ein (von rechts nach links).<byte value="xd"/>Einen Fehler kannst du immer ändern oder löschen.</translation>
-    </message>
-    <message>
-        <source>Klik hier op om het veld &quot;Totaal&quot; volledig te wissen bij foute input.</source>
-        <translation>Klicke hier, um das Feld „Summe“ bei einem Fehler ganz zu löschen.</translation>
-    </message>
-    <message>
-        <source>Klik hier op om het veld &quot;Teruggave&quot; volledig te wissen bij foute input.</source>
-        <translation>Klicke hier, um das Feld „Rückgeld“ bei einem Fehler ganz zu löschen.</translation>
-    </message>
-    <message>
         <source>Hier staat het bedrag dat door u betaald werd.<byte value="xd"/>Als dit groter is dan het te betalen bedrag wat meest voorkomt, dan moet u het terug te geven bedrag berekenen via &quot;hoofdrekenen&quot;</source>
         <translation>Hier steht der Betrag, den du bezahlt hast.<byte value="xd"/>Ist er größer als der zu zahlende Betrag, was meistens so ist, dann rechne das Rückgeld im Kopf aus („Kopfrechnen“).</translation>
-    </message>
-    <message>
-        <source>U berekend uit het hoofd, welk bedrag door de kassier(ster) aan u moet terugbetaald worden, en vul dit bedrag hier in.</source>
-        <translation>Rechne im Kopf aus, wie viel dir der Kassierer oder die Kassiererin zurückgeben muss, und trage den Betrag hier ein.</translation>
     </message>
     <message>
         <source>Deze knop opent uw portemonnee, zodat u zelf bepaald welk bedrag u betaald.<byte value="xd"/>U heeft de keuze om met pasgeld te betalen of om een hoger bedrag te betalen, waarop u dan een &quot;teruggave&quot; kan berekenen uit het hoofd.</source>
@@ -819,6 +687,145 @@
     <message>
         <source>De ladder van de school bepaalt deze instelling.</source>
         <translation>Die Lernleiter der Schule bestimmt diese Einstellung.</translation>
+    </message>
+</context>
+<context>
+    <name>SumRowPanel</name>
+    <message>
+        <source>Totaal :</source>
+        <translation>Summe:</translation>
+    </message>
+    <message>
+        <source>(Hoofdrekenen)Teruggave :</source>
+        <translation>(Kopfrechnen) Rückgeld:</translation>
+    </message>
+    <message>
+        <source>Term2</source>
+        <translation>Term2</translation>
+    </message>
+    <message>
+        <source>Wissen van het veld &quot;Totaal&quot;.</source>
+        <translation>Das Feld „Summe“ löschen.</translation>
+    </message>
+    <message>
+        <source>Wissen van het veld &quot;Teruggave&quot;.</source>
+        <translation>Das Feld „Rückgeld“ löschen.</translation>
+    </message>
+    <message>
+        <source>In te vullen som.</source>
+        <translation>Hier die Summe eintragen.</translation>
+    </message>
+    <message>
+        <source>Hier vult u het uit het hoofd berekende teruggave-bedrag in.</source>
+        <translation>Trage hier das im Kopf berechnete Rückgeld ein.</translation>
+    </message>
+    <message>
+        <source>som, %1</source>
+        <translation>Summe, %1</translation>
+    </message>
+    <message>
+        <source>goed</source>
+        <translation>richtig</translation>
+    </message>
+    <message>
+        <source>fout</source>
+        <translation>falsch</translation>
+    </message>
+    <message>
+        <source>Som %1.</source>
+        <translation>Summe %1.</translation>
+    </message>
+    <message>
+        <source> Teruggave %1.</source>
+        <translation> Rückgeld %1.</translation>
+    </message>
+    <message>
+        <source>eenheden</source>
+        <translation>Einer</translation>
+    </message>
+    <message>
+        <source>tientallen</source>
+        <translation>Zehner</translation>
+    </message>
+    <message>
+        <source>honderdtallen</source>
+        <translation>Hunderter</translation>
+    </message>
+    <message>
+        <source>duizendtallen</source>
+        <translation>Tausender</translation>
+    </message>
+    <message>
+        <source>tienduizendtallen</source>
+        <translation>Zehntausender</translation>
+    </message>
+    <message>
+        <source>honderdduizendtallen</source>
+        <translation>Hunderttausender</translation>
+    </message>
+    <message>
+        <source>miljoenen</source>
+        <translation>Millionen</translation>
+    </message>
+    <message>
+        <source>tienmiljoenen</source>
+        <translation>Zehnmillionen</translation>
+    </message>
+    <message>
+        <source>honderdmiljoenen</source>
+        <translation>Hundertmillionen</translation>
+    </message>
+    <message>
+        <source>miljarden</source>
+        <translation>Milliarden</translation>
+    </message>
+    <message>
+        <source>tienmiljarden</source>
+        <translation>Zehnmilliarden</translation>
+    </message>
+    <message>
+        <source>honderdmiljarden</source>
+        <translation>Hundertmilliarden</translation>
+    </message>
+    <message>
+        <source>biljoenen</source>
+        <translation>Billionen</translation>
+    </message>
+    <message>
+        <source>tienbiljoenen</source>
+        <translation>Zehnbillionen</translation>
+    </message>
+    <message>
+        <source>honderdsten</source>
+        <translation>Hundertstel</translation>
+    </message>
+    <message>
+        <source>tienden</source>
+        <translation>Zehntel</translation>
+    </message>
+    <message>
+        <source>komma</source>
+        <translation>Komma</translation>
+    </message>
+    <message>
+        <source>Dit is de wachtkamer voor de tientallen(het overschot) van de vorige optel-kolom.<byte value="xd"/>Deze waarde moet bij de onderstaande kolom worden opgeteld.</source>
+        <translation>Das ist der Übertrag: die Zehner aus der Spalte rechts daneben.<byte value="xd"/>Diese Zahl musst du zur Spalte darunter addieren.</translation>
+    </message>
+    <message>
+        <source>Vul hier de som in van de optelling (van rechts naar links)<byte value="xd"/>Foute input kan steeds gewijzigd/gewist worden.</source>
+        <translation>Trage hier die Summe der Addition ein (von rechts nach links).<byte value="xd"/>Einen Fehler kannst du immer ändern oder löschen.</translation>
+    </message>
+    <message>
+        <source>Klik hier op om het veld &quot;Totaal&quot; volledig te wissen bij foute input.</source>
+        <translation>Klicke hier, um das Feld „Summe“ bei einem Fehler ganz zu löschen.</translation>
+    </message>
+    <message>
+        <source>Klik hier op om het veld &quot;Teruggave&quot; volledig te wissen bij foute input.</source>
+        <translation>Klicke hier, um das Feld „Rückgeld“ bei einem Fehler ganz zu löschen.</translation>
+    </message>
+    <message>
+        <source>U berekend uit het hoofd, welk bedrag door de kassier(ster) aan u moet terugbetaald worden, en vul dit bedrag hier in.</source>
+        <translation>Rechne im Kopf aus, wie viel dir der Kassierer oder die Kassiererin zurückgeben muss, und trage den Betrag hier ein.</translation>
     </message>
 </context>
 <context>

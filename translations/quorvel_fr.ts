@@ -302,36 +302,12 @@
         <translation>Le montant que tu as payé.</translation>
     </message>
     <message>
-        <source>Totaal :</source>
-        <translation>Total&#xa0;:</translation>
-    </message>
-    <message>
-        <source>(Hoofdrekenen)Teruggave :</source>
-        <translation>(Calcul mental) À rendre&#xa0;:</translation>
-    </message>
-    <message>
         <source>Term2</source>
         <translation>Term2</translation>
     </message>
     <message>
         <source>Plus-teken.</source>
         <translation>Signe plus.</translation>
-    </message>
-    <message>
-        <source>Wissen van het veld &quot;Totaal&quot;.</source>
-        <translation>Effacer le champ «&#xa0;Total&#xa0;».</translation>
-    </message>
-    <message>
-        <source>Wissen van het veld &quot;Teruggave&quot;.</source>
-        <translation>Effacer le champ «&#xa0;À rendre&#xa0;».</translation>
-    </message>
-    <message>
-        <source>In te vullen som.</source>
-        <translation>Somme à compléter.</translation>
-    </message>
-    <message>
-        <source>Hier vult u het uit het hoofd berekende teruggave-bedrag in.</source>
-        <translation>Écris ici la monnaie à rendre, calculée de tête.</translation>
     </message>
     <message>
         <source>&apos;%1&apos; is not a valid floating point value</source>
@@ -350,96 +326,8 @@
         <translation>Ouvrir le porte-monnaie</translation>
     </message>
     <message>
-        <source>som, %1</source>
-        <translation>somme, %1</translation>
-    </message>
-    <message>
-        <source>goed</source>
-        <translation>juste</translation>
-    </message>
-    <message>
-        <source>fout</source>
-        <translation>faux</translation>
-    </message>
-    <message>
-        <source>Som %1.</source>
-        <translation>Somme&#xa0;: %1.</translation>
-    </message>
-    <message>
-        <source> Teruggave %1.</source>
-        <translation> À rendre&#xa0;: %1.</translation>
-    </message>
-    <message>
         <source>%1 %2 %3</source>
         <translation>%1 %2 %3</translation>
-    </message>
-    <message>
-        <source>eenheden</source>
-        <translation>unités</translation>
-    </message>
-    <message>
-        <source>tientallen</source>
-        <translation>dizaines</translation>
-    </message>
-    <message>
-        <source>honderdtallen</source>
-        <translation>centaines</translation>
-    </message>
-    <message>
-        <source>duizendtallen</source>
-        <translation>unités de mille</translation>
-    </message>
-    <message>
-        <source>tienduizendtallen</source>
-        <translation>dizaines de mille</translation>
-    </message>
-    <message>
-        <source>honderdduizendtallen</source>
-        <translation>centaines de mille</translation>
-    </message>
-    <message>
-        <source>miljoenen</source>
-        <translation>millions</translation>
-    </message>
-    <message>
-        <source>tienmiljoenen</source>
-        <translation>dizaines de millions</translation>
-    </message>
-    <message>
-        <source>honderdmiljoenen</source>
-        <translation>centaines de millions</translation>
-    </message>
-    <message>
-        <source>miljarden</source>
-        <translation>milliards</translation>
-    </message>
-    <message>
-        <source>tienmiljarden</source>
-        <translation>dizaines de milliards</translation>
-    </message>
-    <message>
-        <source>honderdmiljarden</source>
-        <translation>centaines de milliards</translation>
-    </message>
-    <message>
-        <source>biljoenen</source>
-        <translation>billions</translation>
-    </message>
-    <message>
-        <source>tienbiljoenen</source>
-        <translation>dizaines de billions</translation>
-    </message>
-    <message>
-        <source>honderdsten</source>
-        <translation>centièmes</translation>
-    </message>
-    <message>
-        <source>tienden</source>
-        <translation>dixièmes</translation>
-    </message>
-    <message>
-        <source>komma</source>
-        <translation>virgule</translation>
     </message>
     <message>
         <source>Dit is de gekochte hoeveelheid van het er naast staande artikel.<byte value="xd"/>Dit is ofwel het aantal stuks, ofwel het gewicht.</source>
@@ -458,28 +346,8 @@
         <translation>Le signe plus (signe de l&apos;opération).</translation>
     </message>
     <message>
-        <source>Dit is de wachtkamer voor de tientallen(het overschot) van de vorige optel-kolom.<byte value="xd"/>Deze waarde moet bij de onderstaande kolom worden opgeteld.</source>
-        <translation>C&apos;est la retenue&#xa0;: les dizaines qui viennent de la colonne de droite.<byte value="xd"/>Ce nombre doit être ajouté à la colonne en dessous.</translation>
-    </message>
-    <message>
-        <source>Vul hier de som in van de optelling (van rechts naar links)<byte value="xd"/>Foute input kan steeds gewijzigd/gewist worden.</source>
-        <translation>Écris ici la somme de l&apos;addition (de droite à gauche).<byte value="xd"/>Tu peux toujours corriger ou effacer une erreur.</translation>
-    </message>
-    <message>
-        <source>Klik hier op om het veld &quot;Totaal&quot; volledig te wissen bij foute input.</source>
-        <translation>Clique ici pour effacer tout le champ «&#xa0;Total&#xa0;» en cas d&apos;erreur.</translation>
-    </message>
-    <message>
-        <source>Klik hier op om het veld &quot;Teruggave&quot; volledig te wissen bij foute input.</source>
-        <translation>Clique ici pour effacer tout le champ «&#xa0;À rendre&#xa0;» en cas d&apos;erreur.</translation>
-    </message>
-    <message>
         <source>Hier staat het bedrag dat door u betaald werd.<byte value="xd"/>Als dit groter is dan het te betalen bedrag wat meest voorkomt, dan moet u het terug te geven bedrag berekenen via &quot;hoofdrekenen&quot;</source>
         <translation>Voici le montant que tu as payé.<byte value="xd"/>S&apos;il est plus grand que le montant à payer, ce qui arrive le plus souvent, calcule la monnaie à rendre en «&#xa0;calcul mental&#xa0;».</translation>
-    </message>
-    <message>
-        <source>U berekend uit het hoofd, welk bedrag door de kassier(ster) aan u moet terugbetaald worden, en vul dit bedrag hier in.</source>
-        <translation>Calcule de tête combien le caissier ou la caissière doit te rendre, et écris ce montant ici.</translation>
     </message>
     <message>
         <source>Deze knop opent uw portemonnee, zodat u zelf bepaald welk bedrag u betaald.<byte value="xd"/>U heeft de keuze om met pasgeld te betalen of om een hoger bedrag te betalen, waarop u dan een &quot;teruggave&quot; kan berekenen uit het hoofd.</source>
@@ -819,6 +687,145 @@
     <message>
         <source>De ladder van de school bepaalt deze instelling.</source>
         <translation>L&apos;échelle de l&apos;école fixe ce réglage.</translation>
+    </message>
+</context>
+<context>
+    <name>SumRowPanel</name>
+    <message>
+        <source>Totaal :</source>
+        <translation>Total&#xa0;:</translation>
+    </message>
+    <message>
+        <source>(Hoofdrekenen)Teruggave :</source>
+        <translation>(Calcul mental) À rendre&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Term2</source>
+        <translation>Term2</translation>
+    </message>
+    <message>
+        <source>Wissen van het veld &quot;Totaal&quot;.</source>
+        <translation>Effacer le champ «&#xa0;Total&#xa0;».</translation>
+    </message>
+    <message>
+        <source>Wissen van het veld &quot;Teruggave&quot;.</source>
+        <translation>Effacer le champ «&#xa0;À rendre&#xa0;».</translation>
+    </message>
+    <message>
+        <source>In te vullen som.</source>
+        <translation>Somme à compléter.</translation>
+    </message>
+    <message>
+        <source>Hier vult u het uit het hoofd berekende teruggave-bedrag in.</source>
+        <translation>Écris ici la monnaie à rendre, calculée de tête.</translation>
+    </message>
+    <message>
+        <source>som, %1</source>
+        <translation>somme, %1</translation>
+    </message>
+    <message>
+        <source>goed</source>
+        <translation>juste</translation>
+    </message>
+    <message>
+        <source>fout</source>
+        <translation>faux</translation>
+    </message>
+    <message>
+        <source>Som %1.</source>
+        <translation>Somme&#xa0;: %1.</translation>
+    </message>
+    <message>
+        <source> Teruggave %1.</source>
+        <translation> À rendre&#xa0;: %1.</translation>
+    </message>
+    <message>
+        <source>eenheden</source>
+        <translation>unités</translation>
+    </message>
+    <message>
+        <source>tientallen</source>
+        <translation>dizaines</translation>
+    </message>
+    <message>
+        <source>honderdtallen</source>
+        <translation>centaines</translation>
+    </message>
+    <message>
+        <source>duizendtallen</source>
+        <translation>unités de mille</translation>
+    </message>
+    <message>
+        <source>tienduizendtallen</source>
+        <translation>dizaines de mille</translation>
+    </message>
+    <message>
+        <source>honderdduizendtallen</source>
+        <translation>centaines de mille</translation>
+    </message>
+    <message>
+        <source>miljoenen</source>
+        <translation>millions</translation>
+    </message>
+    <message>
+        <source>tienmiljoenen</source>
+        <translation>dizaines de millions</translation>
+    </message>
+    <message>
+        <source>honderdmiljoenen</source>
+        <translation>centaines de millions</translation>
+    </message>
+    <message>
+        <source>miljarden</source>
+        <translation>milliards</translation>
+    </message>
+    <message>
+        <source>tienmiljarden</source>
+        <translation>dizaines de milliards</translation>
+    </message>
+    <message>
+        <source>honderdmiljarden</source>
+        <translation>centaines de milliards</translation>
+    </message>
+    <message>
+        <source>biljoenen</source>
+        <translation>billions</translation>
+    </message>
+    <message>
+        <source>tienbiljoenen</source>
+        <translation>dizaines de billions</translation>
+    </message>
+    <message>
+        <source>honderdsten</source>
+        <translation>centièmes</translation>
+    </message>
+    <message>
+        <source>tienden</source>
+        <translation>dixièmes</translation>
+    </message>
+    <message>
+        <source>komma</source>
+        <translation>virgule</translation>
+    </message>
+    <message>
+        <source>Dit is de wachtkamer voor de tientallen(het overschot) van de vorige optel-kolom.<byte value="xd"/>Deze waarde moet bij de onderstaande kolom worden opgeteld.</source>
+        <translation>C&apos;est la retenue&#xa0;: les dizaines qui viennent de la colonne de droite.<byte value="xd"/>Ce nombre doit être ajouté à la colonne en dessous.</translation>
+    </message>
+    <message>
+        <source>Vul hier de som in van de optelling (van rechts naar links)<byte value="xd"/>Foute input kan steeds gewijzigd/gewist worden.</source>
+        <translation>Écris ici la somme de l&apos;addition (de droite à gauche).<byte value="xd"/>Tu peux toujours corriger ou effacer une erreur.</translation>
+    </message>
+    <message>
+        <source>Klik hier op om het veld &quot;Totaal&quot; volledig te wissen bij foute input.</source>
+        <translation>Clique ici pour effacer tout le champ «&#xa0;Total&#xa0;» en cas d&apos;erreur.</translation>
+    </message>
+    <message>
+        <source>Klik hier op om het veld &quot;Teruggave&quot; volledig te wissen bij foute input.</source>
+        <translation>Clique ici pour effacer tout le champ «&#xa0;À rendre&#xa0;» en cas d&apos;erreur.</translation>
+    </message>
+    <message>
+        <source>U berekend uit het hoofd, welk bedrag door de kassier(ster) aan u moet terugbetaald worden, en vul dit bedrag hier in.</source>
+        <translation>Calcule de tête combien le caissier ou la caissière doit te rendre, et écris ce montant ici.</translation>
     </message>
 </context>
 <context>
