@@ -45,7 +45,8 @@ struct ExerciseControls {
 };
 
 // The sum boxes Tot1..Tot14 (element 0 unused), the carry label, the change field and
-// their clear buttons and captions; inside the exercise panel.
+// their clear buttons and captions; inside the exercise panel. With Uitleg also the mark
+// under a wrong column and "show me" (none without).
 struct SumRowControls {
     QLabel* lblTotaal = nullptr;
     QLabel* lblTeruggave = nullptr;
@@ -54,6 +55,8 @@ struct SumRowControls {
     QToolButton* Wis2 = nullptr;
     std::array<EditBox*, 15> Tot{};
     EditBox* Teruggave = nullptr;
+    PointerMark* UitlegMarkering = nullptr;
+    QPushButton* ToonMij = nullptr;
 };
 
 struct PointsControls {
@@ -79,6 +82,8 @@ struct SeriesControls {
     Caption* Label49 = nullptr;
     QLabel* Label51 = nullptr;
     QLabel* Label52 = nullptr;
+    // With Uitleg: how the exercises were made right (none without).
+    QLabel* UitlegResultaten = nullptr;
     QTimer* Timer1 = nullptr;
 };
 

@@ -74,17 +74,20 @@ void TForm1::BuildWindow() {
                                {QStringLiteral(":/images/icon32.png"), {}},
                                {QStringLiteral(":/images/icon48.png"), {}}}));
 
+    // The school's presets, then the pupil's own: what the window starts from, and whether
+    // it explains a wrong check (Uitleg), which only adds to the window.
+    const Presets presets = LoadPresets();
+    const bool explain = presets.Mark(PresetKey::Uitleg).value_or(false);
     points_ = new PointsPanel(this);
     Image4 =
         MakePicture(this, "Image4", {26, 119, 57, 25}, QStringLiteral(":/images/stop.png"), true);
     Image4->setCursor(Qt::ArrowCursor);
     SetTip(Image4, Texts().StopTip);
     FinishControls(Image4);
-    series_ = new SeriesPanel(this);
+    series_ = new SeriesPanel(this, explain);
     exercise_ = new ExercisePanel(this, lesson_);
     exercise_->Expose(ui_);
-    sumRow_ = new SumRowPanel(ui_, lesson_, exercise_->ColumnWidth());
-    const Presets presets = LoadPresets();
+    sumRow_ = new SumRowPanel(ui_, lesson_, exercise_->ColumnWidth(), explain);
     settings_ = new SettingsBar(this, presets);
     // The school's ladder: the first exercise comes from its start level.
     if (const std::optional<LadderSetup> ladder = LadderFromPresets(presets)) {
@@ -103,12 +106,16 @@ void TForm1::BuildWindow() {
 
     // The window's controls lie over one another in this order, the last on top; a
     // screen reader meets them in it too. What has no place of its own on screen (the
-    // announcer of the judgement) comes after them.
+    // announcer of the judgement) comes after them. "Show me", with Uitleg, stands in the
+    // row of CONTROLEER, under the wallet.
     const Controls& c = ui_;
-    const std::initializer_list<QWidget*> stacked{
+    QList<QWidget*> stacked{
         c.Label36,      c.Reeksteller,      Image4,       c.KlokVenster, c.Panel1,
         c.Instellingen, c.VolgendeOefening, c.Kontroleer, c.Panel2,      c.Help,
         c.Startknop,    c.OKKnop1,          c.Panel3,     c.Info,        c.Portemonnee};
+    if (c.ToonMij != nullptr) {
+        stacked.insert(stacked.indexOf(c.Kontroleer) + 1, c.ToonMij);
+    }
     const QList<QWidget*> others = findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
     for (QWidget* w : stacked) {
         w->raise();
@@ -141,6 +148,8 @@ void TForm1::Connect() {
     connect(exercise_, &ExercisePanel::checkReleased, sumRow_, &SumRowPanel::CheckReleased);
     connect(exercise_, &ExercisePanel::exerciseShown, sumRow_, &SumRowPanel::Draw);
     exercise_->SetAnswerFields([this](const QWidget* w) { return sumRow_->InAnswer(w); });
+    connect(sumRow_, &SumRowPanel::helped, this, [this] { lesson_.NoteHelped(); });
+    connect(sumRow_, &SumRowPanel::explained, info_, &InfoPanel::Tell);
     connect(exercise_, &ExercisePanel::nextAsked, this, &TForm1::MoveOn);
     connect(exercise_, &ExercisePanel::walletAsked, this, &TForm1::OpenWallet);
     connect(series_, &SeriesPanel::startAsked, this, &TForm1::StartSeries);

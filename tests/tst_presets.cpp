@@ -621,6 +621,8 @@ void PresetsTest::pupilsOwnFile() {
         QCOMPARE(f->MaxArtikels->text(), addends);
         QCOMPARE(f->MaxArtikels->isEnabled(), !locked);
         QCOMPARE(f.lesson().Settings().Explain, explain);
+        // With Uitleg "show me" is there, for the marked column of a wrong check.
+        QCOMPARE(f->ToonMij != nullptr, explain);
     }
     // Nothing is ever written: the pupil's folder holds the file as it was, and only it.
     QFile file(own.Path());

@@ -70,6 +70,53 @@ struct SumRowTexts {
     QString TeruggaveMouseMove =
         SumRowPanel::tr("U berekend uit het hoofd, welk bedrag door de kassier(ster) aan u "
                         "moet terugbetaald worden, en vul dit bedrag hier in.");
+
+    // With Uitleg, in a child's words. Where a wrong check went wrong: %1 the column.
+    QString LookAt = SumRowPanel::tr("Kijk nog eens naar de %1.");
+    QString LookAtChange = SumRowPanel::tr("Kijk nog eens naar de %1 van de teruggave.");
+    QString LookAtChangeField = SumRowPanel::tr("Kijk nog eens naar de teruggave.");
+    QString LookAtComma = SumRowPanel::tr("Kijk nog eens naar de komma.");
+    // Why, from the second wrong check, when one mistake explains the row: %1 the column
+    // the carry (or the borrow) comes from, %2 the column it goes to.
+    QString CarryNotAdded =
+        SumRowPanel::tr("Wat je onthield bij de %1, is niet opgeteld bij de %2.");
+    QString WholeColumnSum =
+        SumRowPanel::tr("Je schreef de hele som van elke kolom op. Schrijf onder een kolom "
+                        "één cijfer, en onthoud de rest voor de kolom links ervan.");
+    QString SwappedDigits = SumRowPanel::tr("Bij de %1 schreef je op wat je moest onthouden, en "
+                                            "onthield je wat je moest opschrijven.");
+    QString CarryOfOne =
+        SumRowPanel::tr("De som bij de %1 was 20 of meer: dan onthoud je 2 of meer, niet 1.");
+    QString DecimalsNotLinedUp = SumRowPanel::tr(
+        "Zet de komma's onder elkaar: eenheden onder eenheden, tienden onder tienden.");
+    QString CommaAsDigit =
+        SumRowPanel::tr("In de kolom van de komma komt alleen de komma. Wat je onthoudt bij de "
+                        "tienden, tel je op bij de eenheden.");
+    QString ChangeReversed =
+        SumRowPanel::tr("Je rekende het totaal min wat betaald is. De teruggave is wat betaald "
+                        "is min het totaal.");
+    QString ChangeSmallerFromLarger = SumRowPanel::tr(
+        "Je trok telkens het kleinste cijfer van het grootste af. Is een cijfer van wat "
+        "betaald is te klein, leen dan 1 bij de kolom links ervan.");
+    QString ChangeOffByCarry =
+        SumRowPanel::tr("Je leende 1 bij de %1, maar trok die niet af bij de %2.");
+    // "Show me": the column worked out. %1 the numbers added ("7 + 5 + 1"), %2 their sum,
+    // %3 the digit written; then the carry.
+    QString WorkedSum = SumRowPanel::tr("%1 = %2: schrijf %3");
+    QString WorkedOne = SumRowPanel::tr("Alleen %1: schrijf %1");
+    QString WorkedCarry = SumRowPanel::tr(", onthoud %1");
+    QString WorkedCarryOnly = SumRowPanel::tr("Hier komt wat je onthield: schrijf %1");
+    QString WorkedComma = SumRowPanel::tr("Hier komt de komma.");
+    QString WorkedNothing = SumRowPanel::tr("Hier komt geen cijfer.");
+    // %1 paid, %2 the total, %3 the change.
+    QString WorkedChange = SumRowPanel::tr("Betaald min totaal: %1 − %2 = %3");
+    QString ShowMe = SumRowPanel::tr("TOON MIJ");
+    QString ShowMeTip = SumRowPanel::tr("Toon hoe deze kolom uitgerekend wordt (F12).");
+    QString ShowMeMouseMove = SumRowPanel::tr(
+        "Toont in dit venster hoe de aangeduide kolom uitgerekend wordt: de cijfers, wat je "
+        "onthield, de som, wat je opschrijft en wat je onthoudt.\r"
+        "De oefening telt dan als geholpen.");
+    QString Mark = SumRowPanel::tr("Hier ging het mis");
 };
 
 const SumRowTexts& Texts() {
@@ -102,15 +149,16 @@ QString GoodOrWrong(bool right) {
 } // namespace
 
 // ---------------------------------------------------------------------------- building
-SumRowPanel::SumRowPanel(const ExerciseControls& exercise, const Lesson& lesson, Amount columnWidth)
-    : QObject(exercise.Panel1), lesson_(lesson), prices_(exercise.Prijs),
-      columnWidth_(columnWidth) {
-    Build(exercise);
+SumRowPanel::SumRowPanel(const ExerciseControls& exercise, const Lesson& lesson, Amount columnWidth,
+                         bool explain)
+    : QObject(exercise.Panel1), lesson_(lesson), prices_(exercise.Prijs), columnWidth_(columnWidth),
+      explain_(explain) {
+    Build(exercise, explain);
     Connect();
     NameControls();
 }
 
-void SumRowPanel::Build(const ExerciseControls& exercise) {
+void SumRowPanel::Build(const ExerciseControls& exercise, bool explain) {
     const SumRowTexts& t = Texts();
     QWidget* panel = exercise.Panel1;
     const QFont footFont = Font(kArial, 16, Bold | Italic);
@@ -173,9 +221,26 @@ void SumRowPanel::Build(const ExerciseControls& exercise) {
     Hulpje->stackUnder(exercise.Geld);
     Wis1->stackUnder(exercise.Panel4);
     Wis2->stackUnder(exercise.Panel4);
-    for (QWidget* w :
-         std::initializer_list<QWidget*>{lblTotaal, lblTeruggave, Hulpje, Wis1, Wis2, Teruggave}) {
-        FinishControls(w);
+
+    // Without Uitleg none of this exists: the window is as it always was.
+    if (explain) {
+        // A line and an arrow under the marked column, black on the panel's grey below the
+        // white box: seen by its place and shape, whatever the colours.
+        UitlegMarkering = Named(new PointerMark(panel, Black), "UitlegMarkering");
+        UitlegMarkering->hide();
+        // Beside CONTROLEER, in the row of the window's buttons.
+        ToonMij = MakeButton(panel->window(), "ToonMij", t.ShowMe, {590, 656, 136, 23},
+                             Font(kArial, 16, Bold), Navy);
+        ToonMij->setFocusPolicy(Qt::NoFocus);
+        ToonMij->setCursor(Qt::ArrowCursor);
+        SetTip(ToonMij, t.ShowMeTip);
+        ToonMij->hide();
+    }
+    for (QWidget* w : std::initializer_list<QWidget*>{lblTotaal, lblTeruggave, Hulpje, Wis1, Wis2,
+                                                      Teruggave, UitlegMarkering, ToonMij}) {
+        if (w != nullptr) {
+            FinishControls(w);
+        }
     }
     for (int k = 1; k <= 14; ++k) {
         FinishControls(Tot[At(k)]);
@@ -203,11 +268,15 @@ void SumRowPanel::Connect() {
     connect(Teruggave, &EditBox::keyDown, this, &SumRowPanel::TeruggaveKeyDown);
     connect(Teruggave, &EditBox::focusLost, this, &SumRowPanel::TeruggaveExit);
     connect(Teruggave, &QLineEdit::textChanged, this, [this] {
-        if (!PutBack(Teruggave)) {
-            DropInvisible(Teruggave);
+        if (!PutBack(Teruggave) && !DropInvisible(Teruggave) && writing_ == 0) {
+            // The pupil changes the change: what was marked goes.
+            Unmark();
         }
     });
     connect(Wis2, &QToolButton::clicked, this, &SumRowPanel::Wis2Click);
+    if (ToonMij != nullptr) {
+        connect(ToonMij, &QPushButton::clicked, this, &SumRowPanel::ShowMeClick);
+    }
 }
 
 void SumRowPanel::NameControls() {
@@ -227,6 +296,9 @@ void SumRowPanel::NameControls() {
         HelpOnRequest(Tot[At(n)]);
     }
     NameSumBoxes(false);
+    if (UitlegMarkering != nullptr) {
+        SetName(UitlegMarkering, Texts().Mark);
+    }
 }
 
 void SumRowPanel::Expose(Controls& ui) const {
@@ -241,6 +313,9 @@ void SumRowPanel::ListHelp(HelpMap& help) const {
     help.insert(Wis1, Texts().Wis1MouseMove);
     help.insert(Wis2, Texts().Wis2MouseMove);
     help.insert(Teruggave, Texts().TeruggaveMouseMove);
+    if (ToonMij != nullptr) {
+        help.insert(ToonMij, Texts().ShowMeMouseMove);
+    }
 }
 
 // ----------------------------------------------------------------------------- drawing
@@ -255,6 +330,8 @@ void SumRowPanel::DrawExercise() {
     const ExerciseState& ex = lesson_.Exercise();
     const LessonSettings& settings = lesson_.Settings();
     const bool receipt = settings.Addends.Receipt;
+    Unmark();
+    shownRed_.clear();
     for (QWidget* w : std::initializer_list<QWidget*>{lblTeruggave, Teruggave, Wis2}) {
         w->setVisible(receipt);
     }
@@ -280,15 +357,17 @@ void SumRowPanel::NameSumBoxes(bool decimal) {
 }
 
 void SumRowPanel::DescribeSumBox(int n) {
-    // Besides its column a box has the judgement to tell, or nothing: its description is
-    // then its name, which a screen reader does not read twice (without one it would
-    // read the tooltip, with every digit typed).
+    // Besides its column a box has the judgement to tell, or what was marked, or nothing:
+    // its description is then its name, which a screen reader does not read twice
+    // (without one it would read the tooltip, with every digit typed).
     EditBox* box = Tot[At(n)];
     const bool judged = !sumDescription_.isEmpty() && Shown(box);
-    SetDescription(box, judged ? sumDescription_ : box->accessibleName());
+    const bool marked = n == markedBox_ && marked_ && !told_.isEmpty();
+    SetDescription(box, judged ? sumDescription_ : marked ? told_ : box->accessibleName());
 }
 
 void SumRowPanel::ShowJudgement(const Judgement& j) {
+    Unmark();
     const QColor sum = j.SumRight ? Green : Red;
     for (int n = 1; n <= 14; ++n) {
         SetFieldColor(Tot[At(n)], sum);
@@ -302,6 +381,11 @@ void SumRowPanel::ShowJudgement(const Judgement& j) {
     if (j.ChangeRight) {
         said += Texts().ChangeJudged.arg(GoodOrWrong(*j.ChangeRight));
         SetDescription(Teruggave, GoodOrWrong(*j.ChangeRight));
+    }
+    // Where it went wrong, when the pupil can still do something about it.
+    if (explain_ && j.WrongChecks > 0 && lesson_.Phase() != LessonPhase::SeriesOver) {
+        Mark(j);
+        said += QLatin1Char(' ') + QString(told_).replace(QLatin1Char('\n'), QLatin1Char(' '));
     }
     for (int n = 1; n <= 14; ++n) {
         DescribeSumBox(n);
@@ -335,7 +419,8 @@ void SumRowPanel::ClearJudgement() {
     for (int n = 1; n <= 14; ++n) {
         DescribeSumBox(n);
     }
-    SetDescription(Teruggave, HelpDisplayText(Texts().TeruggaveMouseMove));
+    const bool changeMarked = marked_ && markedBox_ == 0 && !told_.isEmpty();
+    SetDescription(Teruggave, changeMarked ? told_ : HelpDisplayText(Texts().TeruggaveMouseMove));
 }
 
 void SumRowPanel::ClearSumRow() {
@@ -401,7 +486,9 @@ bool Invisible(QChar c) {
 } // namespace
 
 void SumRowPanel::Write(QLineEdit* box, const QString& text) {
+    ++writing_;
     guards_.value(box)->Write(text);
+    --writing_;
 }
 
 bool SumRowPanel::PutBack(QLineEdit* box) {
@@ -434,6 +521,17 @@ void SumRowPanel::Tot1Change(int n) {
     if (DropInvisible(box)) {
         return;
     }
+    // The pupil's own change, not one the program makes (nor the comma it makes of a
+    // point the pupil typed, which this run sees through).
+    const bool byPupil = writing_ == 0 && !clearing_;
+    if (byPupil) {
+        // Typing in the row takes the mark away; a digit the helps showed red, typed
+        // again, is help the pupil had.
+        Unmark();
+        if (shownRed_.remove(n)) {
+            emit helped();
+        }
+    }
     const bool rejected = IsRejectedEntry(box->text().toStdString());
     if (box->text() == QStringLiteral(".")) {
         Write(box, QStringLiteral(",")); // runs this rule again, nested, for ","
@@ -464,6 +562,9 @@ void SumRowPanel::Tot1Change(int n) {
     if (lesson_.Settings().Helps &&
         box->text() != QString(QLatin1Char(lesson_.Exercise().ExpectedChar[At(n)]))) {
         SetTextColour(box, Red);
+        if (byPupil && !box->text().isEmpty()) {
+            shownRed_.insert(n);
+        }
     }
 }
 
@@ -554,6 +655,7 @@ void SumRowPanel::Wis1Click() {
     if (!Reachable(Wis1)) {
         return;
     }
+    Unmark();
     ClearSumRow();
 }
 
@@ -571,6 +673,7 @@ void SumRowPanel::Wis2Click() {
     if (!Reachable(Wis2)) {
         return;
     }
+    Unmark();
     Write(Teruggave, QString());
     if (Shown(Teruggave)) {
         Teruggave->setFocus();
@@ -578,5 +681,163 @@ void SumRowPanel::Wis2Click() {
 }
 
 bool SumRowPanel::Key(const QKeyEvent* event) {
-    return ClickByKey(event, {{Qt::Key_F7, Wis1}, {Qt::Key_F8, Wis2}});
+    if (ClickByKey(event, {{Qt::Key_F7, Wis1}, {Qt::Key_F8, Wis2}})) {
+        return true;
+    }
+    return ToonMij != nullptr && ClickByKey(event, {{Qt::Key_F12, ToonMij}});
+}
+
+// ------------------------------------------------------------------------------- Uitleg
+QString SumRowPanel::WhereAndWhy(const Diagnosis& d, bool why) {
+    const SumRowTexts& t = Texts();
+    const bool change = d.Row == RowKind::Change;
+    const bool decimal = d.Row != RowKind::Classic;
+    if (change && (d.Unreadable || d.Column == 0)) {
+        return t.LookAtChangeField;
+    }
+    const QString column = ColumnName(d.Column, decimal);
+    QString text = change                     ? t.LookAtChange.arg(column)
+                   : decimal && d.Column == 3 ? t.LookAtComma
+                                              : t.LookAt.arg(column);
+    const std::optional<Mistake> only = d.Only();
+    if (!why || !only) {
+        return text;
+    }
+    const QString from = ColumnName(std::max(d.From, 1), decimal);
+    QString because;
+    switch (*only) {
+    case Mistake::CarryNotAdded:
+        because = t.CarryNotAdded.arg(from, column);
+        break;
+    case Mistake::WholeColumnSum:
+        because = t.WholeColumnSum;
+        break;
+    case Mistake::SwappedDigits:
+        because = t.SwappedDigits.arg(column);
+        break;
+    case Mistake::CarryOfOne:
+        because = t.CarryOfOne.arg(from);
+        break;
+    case Mistake::DecimalsNotLinedUp:
+        because = t.DecimalsNotLinedUp;
+        break;
+    case Mistake::CommaAsDigit:
+        because = t.CommaAsDigit;
+        break;
+    case Mistake::ChangeReversed:
+        because = t.ChangeReversed;
+        break;
+    case Mistake::ChangeSmallerFromLarger:
+        because = t.ChangeSmallerFromLarger;
+        break;
+    case Mistake::ChangeOffByCarry:
+        because = t.ChangeOffByCarry.arg(from, column);
+        break;
+    }
+    return text + QLatin1Char('\n') + because;
+}
+
+QString SumRowPanel::Worked(const Lesson& lesson, const Diagnosis& d) {
+    const SumRowTexts& t = Texts();
+    const ExerciseState& ex = lesson.Exercise();
+    if (d.Row == RowKind::Change) {
+        return t.WorkedChange.arg(Q(FormatPlain(ex.Paid)), Q(FormatPlain(ex.Total)),
+                                  Q(FormatPlain(ex.Change)));
+    }
+    const AddendSettings& s = lesson.Settings().Addends;
+    const WorkedColumn w = WorkColumn(ex, s.N, d.Row == RowKind::Decimal, d.Column);
+    switch (w.What) {
+    case WorkedColumn::Kind::Comma:
+        return t.WorkedComma;
+    case WorkedColumn::Kind::Nothing:
+        return t.WorkedNothing;
+    case WorkedColumn::Kind::CarryOnly:
+        return t.WorkedCarryOnly.arg(w.Written) +
+               (w.CarryOut > 0 ? t.WorkedCarry.arg(w.CarryOut) : QString());
+    case WorkedColumn::Kind::Digits:
+        break;
+    }
+    QStringList terms;
+    for (const int digit : w.Digits) {
+        terms << QString::number(digit);
+    }
+    if (w.CarryIn > 0) {
+        terms << QString::number(w.CarryIn);
+    }
+    const QString sum =
+        terms.size() == 1
+            ? t.WorkedOne.arg(terms.front())
+            : t.WorkedSum.arg(terms.join(QStringLiteral(" + "))).arg(w.Sum).arg(w.Written);
+    return sum + (w.CarryOut > 0 ? t.WorkedCarry.arg(w.CarryOut) : QString());
+}
+
+int SumRowPanel::BoxOfColumn(int column) const {
+    const int held = std::max(1, static_cast<int>(Tot[1]->text().size()));
+    return column <= held ? 1 : column - held + 1;
+}
+
+void SumRowPanel::Mark(const Judgement& j) {
+    const Diagnosis& d = j.Found;
+    marked_ = d;
+    const bool change = d.Row == RowKind::Change;
+    markedBox_ = change ? 0 : BoxOfColumn(d.Column);
+    if (!change && (markedBox_ > 14 || !Shown(Tot[At(markedBox_)]))) {
+        markedBox_ = 1;
+    }
+    // Under the box of the column, or under the whole change field.
+    UitlegMarkering->PointAt(change ? static_cast<QWidget*>(Teruggave) : Tot[At(markedBox_)]);
+    UitlegMarkering->show();
+    ToonMij->show();
+    // A name for the column as the pupil sees it: the box's, where it holds the column.
+    Diagnosis named = d;
+    if (!change && markedBox_ != d.Column) {
+        named.Column = markedBox_;
+        named.From = 0;
+    }
+    told_ = WhereAndWhy(named, j.WrongChecks >= 2);
+    if (change) {
+        SetDescription(Teruggave, told_);
+    }
+    emit explained(told_);
+}
+
+void SumRowPanel::Unmark() {
+    if (!marked_) {
+        return;
+    }
+    const bool changeMarked = markedBox_ == 0;
+    marked_.reset();
+    markedBox_ = 0;
+    UitlegMarkering->hide();
+    ToonMij->hide();
+    told_.clear();
+    for (int n = 1; n <= 14; ++n) {
+        DescribeSumBox(n);
+    }
+    if (changeMarked) {
+        SetDescription(Teruggave, HelpDisplayText(Texts().TeruggaveMouseMove));
+    }
+    emit explained(QString());
+}
+
+void SumRowPanel::ShowMeClick() {
+    if (!marked_ || !Reachable(ToonMij)) {
+        return;
+    }
+    Diagnosis column = *marked_;
+    if (column.Row != RowKind::Change) {
+        column.Column = markedBox_;
+    }
+    const QString worked = Worked(lesson_, column);
+    if (!told_.endsWith(worked)) {
+        told_ += QLatin1Char('\n') + worked;
+    }
+    for (int n = 1; n <= 14; ++n) {
+        DescribeSumBox(n);
+    }
+    emit explained(told_);
+    emit helped();
+    if (Announcer* announcer = Announcer::Of(Tot[1])) {
+        announcer->Say(worked);
+    }
 }

@@ -7,20 +7,23 @@
 #include "lesson/lesson.h"
 
 #include <QObject>
+#include <QSet>
 
 class QKeyEvent;
 
 // The answer: the row of sum boxes the pupil types from right to left with the carry
 // label over the column being filled, the change field of a receipt, the two "*" that
-// clear them, and their captions. It keeps what the pupil typed and shows the judgement of
-// a check on it.
+// clear them, and their captions. It keeps what the pupil typed, shows the judgement of a
+// check on it, and, with the school's or parent's Uitleg, marks the column where a wrong
+// row first went wrong, says why in the help box, and shows the column worked out.
 class SumRowPanel : public QObject, private SumRowControls {
     Q_OBJECT
 public:
     // Built inside the exercise panel (Panel1), among its controls in the design's order,
     // under its price labels, whose character columns are `columnWidth` ten-thousandths of
-    // a pixel wide.
-    SumRowPanel(const ExerciseControls& exercise, const Lesson& lesson, Amount columnWidth);
+    // a pixel wide. `explain`: the school's or parent's Uitleg, read once at start.
+    SumRowPanel(const ExerciseControls& exercise, const Lesson& lesson, Amount columnWidth,
+                bool explain);
 
     void Expose(Controls& ui) const;
     void ListHelp(kit::HelpMap& help) const;
@@ -31,9 +34,10 @@ public:
     SumBoxTexts SumRow() const;
     std::string ChangeText() const;
     // The judgement of a readable check: the row and the change green or red, the change
-    // written as judged, and spoken.
+    // written as judged, and spoken; with Uitleg, where (and from the second wrong check
+    // why) a wrong row went wrong.
     void ShowJudgement(const Judgement& j);
-    // CONTROLEER let go: the colours go, and the focus is in the units box.
+    // CONTROLEER let go: the colours go, a mark stays, and the focus is in the units box.
     void CheckReleased();
     // Moving on: the colours go.
     void ClearJudgementColours();
@@ -45,11 +49,24 @@ public:
     void ChainTabAfter(QWidget* previous);
     // Whether the control is a sum box or the change field.
     bool InAnswer(const QWidget* w) const;
-    // F7 and F8. True when the key was the panel's.
+    // F7, F8, and with Uitleg F12. True when the key was the panel's.
     bool Key(const QKeyEvent* event);
 
+    // The texts with Uitleg, for the window's texts to be measured against the help box:
+    // what the help box says after a wrong check (the column; from the second, why) and
+    // what "show me" adds.
+    static QString WhereAndWhy(const Diagnosis& d, bool why);
+    static QString Worked(const Lesson& lesson, const Diagnosis& d);
+
+signals:
+    // The pupil was helped with the exercise: shown the worked column, or typed again a
+    // digit the helps had shown red.
+    void helped();
+    // What the help box is to say about the row; an empty text takes it back.
+    void explained(const QString& text);
+
 private:
-    void Build(const ExerciseControls& exercise);
+    void Build(const ExerciseControls& exercise, bool explain);
     void Connect();
     void NameControls();
     void DrawExercise();
@@ -76,13 +93,31 @@ private:
     void TeruggaveExit();
     void Wis2Click();
 
+    // With Uitleg: the mark under the column of a wrong check, and what goes with it.
+    void Mark(const Judgement& j);
+    void Unmark();
+    void ShowMeClick();
+    // The box a column of the row read as the check reads it stands in: a units box holding
+    // more than one character holds the columns it shows only the last of.
+    int BoxOfColumn(int column) const;
+
     const Lesson& lesson_;
     unsigned drawnSerial_ = 0;
     std::array<QLabel*, 13> prices_{};
     Amount columnWidth_ = 0;
     bool clearing_ = false; // the sum row is being cleared: the focus waits for the end
+    int writing_ = 0;       // the program is writing a box (nested writes count)
     // What a screen reader says of each shown sum box besides its column: the judgement.
     QString sumDescription_;
     // Who writes each sum box and the change field.
     QHash<const QLineEdit*, kit::TextGuard*> guards_;
+    // The boxes whose digit, typed by the pupil, the helps showed red.
+    QSet<int> shownRed_;
+
+    // With Uitleg: what the mark stands for while it stands, its sum box (0: the change
+    // field), and what the help box was told of it.
+    bool explain_ = false;
+    std::optional<Diagnosis> marked_;
+    int markedBox_ = 0;
+    QString told_;
 };
