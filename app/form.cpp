@@ -292,7 +292,9 @@ void TForm1::Draw() {
     points_->Draw(lesson_);
     // The ladder's news comes before the exercise is said.
     info_->Draw(lesson_);
+    // The sum row draws a new exercise from within the exercise panel's (exerciseShown).
     exercise_->Draw();
+    sumRow_->Draw();
     // What the action has to say comes after everything it changed.
     if (Announcer* announcer = Announcer::Of(this)) {
         announcer->Flush();

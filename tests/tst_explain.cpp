@@ -70,6 +70,7 @@ private slots:
     void wrongCheckMarksTheColumn();
     void secondWrongCheckSaysWhy_data();
     void secondWrongCheckSaysWhy();
+    void markGoesWithItsCheck();
     void showMeWorksTheColumnOut();
     void redDigitTypedAgainIsHelp();
     void theChange();
@@ -94,12 +95,13 @@ void ExplainTest::wrongCheckMarksTheColumn() {
     QCOMPARE(Announced(f), QStringLiteral("Som fout. Kijk nog eens naar de tientallen."));
     QVERIFY(f->ToonMij->isVisible());
     // The marked box tells a screen reader too, and the focus is back in the units box.
-    QCOMPARE(f->Tot[2]->accessibleDescription(), QStringLiteral("Kijk nog eens naar de tientallen."));
+    QCOMPARE(f->Tot[2]->accessibleDescription(),
+             QStringLiteral("Kijk nog eens naar de tientallen."));
     QVERIFY(f->Tot[1]->hasFocus());
     // The pointer passing over other controls leaves the text until the pupil acts on it.
-    for (const QWidget* w : {static_cast<const QWidget*>(f->Hulpjes),
-                             static_cast<const QWidget*>(f->Prijs[12]),
-                             static_cast<const QWidget*>(f->Kontroleer)}) {
+    for (const QWidget* w :
+         {static_cast<const QWidget*>(f->Hulpjes), static_cast<const QWidget*>(f->Prijs[12]),
+          static_cast<const QWidget*>(f->Kontroleer)}) {
         QTest::mouseMove(f.form->windowHandle(), CentreInWindow(f.form.get(), w));
     }
     QCOMPARE(HelpBox(f), QStringLiteral("Kijk nog eens naar de tientallen."));
@@ -133,14 +135,17 @@ void ExplainTest::secondWrongCheckSaysWhy_data() {
     QTest::addColumn<QString>("keys"); // typed into the row of 57 + 68, units first
     QTest::addColumn<QString>("said"); // the help box after the second wrong check
     QTest::newRow("a carry not added")
-        << "511" << "Kijk nog eens naar de tientallen.\n"
-                    "Wat je onthield bij de eenheden, is niet opgeteld bij de tientallen.";
+        << "511"
+        << "Kijk nog eens naar de tientallen.\n"
+           "Wat je onthield bij de eenheden, is niet opgeteld bij de tientallen.";
     QTest::newRow("the digits swapped")
-        << "161" << "Kijk nog eens naar de eenheden.\n"
-                    "Bij de eenheden schreef je op wat je moest onthouden, en onthield je wat "
-                    "je moest opschrijven.";
+        << "161"
+        << "Kijk nog eens naar de eenheden.\n"
+           "Bij de eenheden schreef je op wat je moest onthouden, en onthield je wat "
+           "je moest opschrijven.";
     // A slip no mistake explains: the column only, however often.
-    QTest::newRow("a slip") << "541" << "Kijk nog eens naar de tientallen.";
+    QTest::newRow("a slip") << "541"
+                            << "Kijk nog eens naar de tientallen.";
 }
 
 void ExplainTest::secondWrongCheckSaysWhy() {
@@ -154,7 +159,22 @@ void ExplainTest::secondWrongCheckSaysWhy() {
     // Checked again without a change: the second wrong check.
     Check(f);
     QCOMPARE(HelpBox(f), said);
-    QCOMPARE(Announced(f), QStringLiteral("Som fout. ") + QString(said).replace(QLatin1Char('\n'), QLatin1Char(' ')));
+    QCOMPARE(Announced(f), QStringLiteral("Som fout. ") +
+                               QString(said).replace(QLatin1Char('\n'), QLatin1Char(' ')));
+}
+
+void ExplainTest::markGoesWithItsCheck() {
+    PupilFile file("[Instellingen]\nUitleg=true\n");
+    ShownForm f = ShowForm(k57Plus68);
+    TypeKeys(f.form.get(), QStringLiteral("511"));
+    Check(f);
+    QVERIFY(f->UitlegMarkering->isVisible());
+    // Into a settings field: the check no longer stands, nor does what it marked.
+    PressKey(f.form.get(), Qt::Key_G, Qt::AltModifier);
+    QCOMPARE(f.lesson().Phase(), LessonPhase::Answering);
+    QVERIFY(f->UitlegMarkering->isHidden());
+    QVERIFY(f->ToonMij->isHidden());
+    QCOMPARE(HelpBox(f), QString());
 }
 
 void ExplainTest::showMeWorksTheColumnOut() {

@@ -324,6 +324,9 @@ void SumRowPanel::Draw() {
         drawnSerial_ = lesson_.ExerciseSerial();
         DrawExercise();
     }
+    if (marked_ && !lesson_.LastJudgement()) {
+        Unmark();
+    }
 }
 
 void SumRowPanel::DrawExercise() {

@@ -28,7 +28,9 @@ public:
     void Expose(Controls& ui) const;
     void ListHelp(kit::HelpMap& help) const;
 
-    // A new exercise (once per exercise): the boxes it needs, cleared, and named.
+    // A new exercise (once per exercise): the boxes it needs, cleared, and named. A mark
+    // goes once the check it came from no longer stands (a settings field entered, another
+    // amount paid, the time up).
     void Draw();
     // The sum row as typed (a hidden box as an empty text) and the change field.
     SumBoxTexts SumRow() const;
