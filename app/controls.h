@@ -29,7 +29,7 @@ struct SettingsBarControls {
     QCheckBox* Geldbeugel = nullptr;
 };
 
-// Rows 1..12 (element 0 unused) and sum boxes Tot1..Tot14.
+// Rows 1..12 (element 0 unused).
 struct ExerciseControls {
     BevelPanel* Panel1 = nullptr;
     QPushButton* VolgendeOefening = nullptr;
@@ -39,16 +39,24 @@ struct ExerciseControls {
     std::array<QLabel*, 13> Prijs{};
     QLabel* lblBetaald = nullptr;
     QLabel* Betaald = nullptr;
+    QLabel* Label11 = nullptr;
+    Picture* Geld = nullptr;
+    BevelPanel* Panel4 = nullptr;
+};
+
+// The sum boxes Tot1..Tot14 (element 0 unused), the carry label, the change field and
+// their clear buttons and captions; inside the exercise panel. With Uitleg also the mark
+// under a wrong column and "show me" (none without).
+struct SumRowControls {
     QLabel* lblTotaal = nullptr;
     QLabel* lblTeruggave = nullptr;
-    QLabel* Label11 = nullptr;
     QLabel* Hulpje = nullptr;
     QToolButton* Wis1 = nullptr;
     QToolButton* Wis2 = nullptr;
-    Picture* Geld = nullptr;
-    BevelPanel* Panel4 = nullptr;
     std::array<EditBox*, 15> Tot{};
     EditBox* Teruggave = nullptr;
+    PointerMark* UitlegMarkering = nullptr;
+    QPushButton* ToonMij = nullptr;
 };
 
 struct PointsControls {
@@ -74,6 +82,8 @@ struct SeriesControls {
     Caption* Label49 = nullptr;
     QLabel* Label51 = nullptr;
     QLabel* Label52 = nullptr;
+    // With Uitleg: how the exercises were made right (none without).
+    QLabel* UitlegResultaten = nullptr;
     QTimer* Timer1 = nullptr;
 };
 
@@ -104,6 +114,7 @@ struct InfoControls {
 
 struct Controls : SettingsBarControls,
                   ExerciseControls,
+                  SumRowControls,
                   PointsControls,
                   SeriesControls,
                   WalletControls,

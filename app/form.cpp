@@ -7,6 +7,7 @@
 #include "app/panels/points_panel.h"
 #include "app/panels/series_panel.h"
 #include "app/panels/settings_bar.h"
+#include "app/panels/sum_row_panel.h"
 #include "app/panels/wallet_panel.h"
 #include "app/presets.h"
 
@@ -73,15 +74,20 @@ void TForm1::BuildWindow() {
                                {QStringLiteral(":/images/icon32.png"), {}},
                                {QStringLiteral(":/images/icon48.png"), {}}}));
 
+    // The school's presets, then the pupil's own: what the window starts from, and whether
+    // it explains a wrong check (Uitleg), which only adds to the window.
+    const Presets presets = LoadPresets();
+    const bool explain = presets.Mark(PresetKey::Uitleg).value_or(false);
     points_ = new PointsPanel(this);
     Image4 =
         MakePicture(this, "Image4", {26, 119, 57, 25}, QStringLiteral(":/images/stop.png"), true);
     Image4->setCursor(Qt::ArrowCursor);
     SetTip(Image4, Texts().StopTip);
     FinishControls(Image4);
-    series_ = new SeriesPanel(this);
+    series_ = new SeriesPanel(this, explain);
     exercise_ = new ExercisePanel(this, lesson_);
-    const Presets presets = LoadPresets();
+    exercise_->Expose(ui_);
+    sumRow_ = new SumRowPanel(ui_, lesson_, exercise_->ColumnWidth(), explain);
     settings_ = new SettingsBar(this, presets);
     // The school's ladder: the first exercise comes from its start level.
     if (const std::optional<LadderSetup> ladder = LadderFromPresets(presets)) {
@@ -93,19 +99,23 @@ void TForm1::BuildWindow() {
     ui_.Image4 = Image4;
     points_->Expose(ui_);
     series_->Expose(ui_);
-    exercise_->Expose(ui_);
+    sumRow_->Expose(ui_);
     settings_->Expose(ui_);
     info_->Expose(ui_);
     wallet_->Expose(ui_);
 
     // The window's controls lie over one another in this order, the last on top; a
     // screen reader meets them in it too. What has no place of its own on screen (the
-    // announcer of the judgement) comes after them.
+    // announcer of the judgement) comes after them. "Show me", with Uitleg, stands in the
+    // row of CONTROLEER, under the wallet.
     const Controls& c = ui_;
-    const std::initializer_list<QWidget*> stacked{
+    QList<QWidget*> stacked{
         c.Label36,      c.Reeksteller,      Image4,       c.KlokVenster, c.Panel1,
         c.Instellingen, c.VolgendeOefening, c.Kontroleer, c.Panel2,      c.Help,
         c.Startknop,    c.OKKnop1,          c.Panel3,     c.Info,        c.Portemonnee};
+    if (c.ToonMij != nullptr) {
+        stacked.insert(stacked.indexOf(c.Kontroleer) + 1, c.ToonMij);
+    }
     const QList<QWidget*> others = findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
     for (QWidget* w : stacked) {
         w->raise();
@@ -117,13 +127,14 @@ void TForm1::BuildWindow() {
     }
 
     // Tab visits only the sum boxes, the change field and the "maximum 100" box.
-    exercise_->ChainTabAfter(ui_.Eenvoudig);
+    sumRow_->ChainTabAfter(ui_.Eenvoudig);
 
     HelpMap help;
     help.insert(this, QString());
     help.insert(Image4, Texts().Image4MouseMove);
     points_->ListHelp(help);
     exercise_->ListHelp(help);
+    sumRow_->ListHelp(help);
     settings_->ListHelp(help);
     wallet_->ListHelp(help);
     info_->Explain(help, [this](const QWidget* w) { return settings_->IsField(w); });
@@ -134,6 +145,11 @@ void TForm1::Connect() {
     connect(settings_, &SettingsBar::fieldEntered, this, &TForm1::WithdrawJudgement);
     connect(settings_, &SettingsBar::infoAsked, info_, &InfoPanel::Open);
     connect(exercise_, &ExercisePanel::checkPressed, this, &TForm1::CheckAnswer);
+    connect(exercise_, &ExercisePanel::checkReleased, sumRow_, &SumRowPanel::CheckReleased);
+    connect(exercise_, &ExercisePanel::exerciseShown, sumRow_, &SumRowPanel::Draw);
+    exercise_->SetAnswerFields([this](const QWidget* w) { return sumRow_->InAnswer(w); });
+    connect(sumRow_, &SumRowPanel::helped, this, [this] { lesson_.NoteHelped(); });
+    connect(sumRow_, &SumRowPanel::explained, info_, &InfoPanel::Tell);
     connect(exercise_, &ExercisePanel::nextAsked, this, &TForm1::MoveOn);
     connect(exercise_, &ExercisePanel::walletAsked, this, &TForm1::OpenWallet);
     connect(series_, &SeriesPanel::startAsked, this, &TForm1::StartSeries);
@@ -251,7 +267,7 @@ bool TForm1::event(QEvent* event) {
         const bool handled = QWidget::event(event);
         if (focusOnActivation_) {
             focusOnActivation_ = false;
-            exercise_->FocusUnitsBox();
+            sumRow_->FocusUnitsBox();
         } else {
             firstExerciseDrawn_ = true;
             FormActivate();
@@ -276,7 +292,9 @@ void TForm1::Draw() {
     points_->Draw(lesson_);
     // The ladder's news comes before the exercise is said.
     info_->Draw(lesson_);
+    // The sum row draws a new exercise from within the exercise panel's (exerciseShown).
     exercise_->Draw();
+    sumRow_->Draw();
     // What the action has to say comes after everything it changed.
     if (Announcer* announcer = Announcer::Of(this)) {
         announcer->Flush();
@@ -303,9 +321,9 @@ void TForm1::CheckAnswer() {
         Draw();
         return;
     }
-    const Judgement j = lesson_.Check(exercise_->SumRow(), exercise_->ChangeText());
+    const Judgement j = lesson_.Check(sumRow_->SumRow(), sumRow_->ChangeText());
     if (j.Readable) {
-        exercise_->ShowJudgement(j);
+        sumRow_->ShowJudgement(j);
         Draw();
     } else {
         // The pupil is told, over the window as it now stands; nothing else changes.
@@ -315,6 +333,7 @@ void TForm1::CheckAnswer() {
 }
 
 void TForm1::MoveOn() {
+    sumRow_->ClearJudgementColours();
     if (lesson_.MoveOn() == MoveOnResult::Refused) {
         return;
     }
@@ -386,7 +405,7 @@ void TForm1::CloseWallet() {
     // still covers it; hiding the wallet with the focus in it would first pass it to a sum
     // box.
     movingFocus_ = true;
-    exercise_->FocusChangeField();
+    sumRow_->FocusChangeField();
     movingFocus_ = false;
     wallet_->Close();
     lesson_.ClosePayment();
@@ -427,7 +446,7 @@ bool TForm1::KeyboardKey(QKeyEvent* event) {
     if (event->isAutoRepeat()) {
         return key >= Qt::Key_F2 && key <= Qt::Key_F12;
     }
-    if (exercise_->Key(event) || series_->Key(event) || info_->Key(event) ||
+    if (exercise_->Key(event) || sumRow_->Key(event) || series_->Key(event) || info_->Key(event) ||
         settings_->Key(event)) {
         return true;
     }
@@ -471,7 +490,7 @@ void TForm1::MoveFocusOffLostControl() {
     }
     // Where the window puts the focus whenever it has a choice: the units of the sum.
     if (Acts(ui_.Tot[1])) {
-        exercise_->FocusUnitsBox();
+        sumRow_->FocusUnitsBox();
     }
     if (focusWidget() == focus) {
         focus->clearFocus();

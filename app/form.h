@@ -13,6 +13,7 @@ class PointsPanel;
 class QKeyEvent;
 class SeriesPanel;
 class SettingsBar;
+class SumRowPanel;
 class WalletPanel;
 
 // The one window of the program. It holds the lesson, which owns the state, and the
@@ -74,6 +75,7 @@ private:
     Controls ui_;
     SettingsBar* settings_ = nullptr;
     ExercisePanel* exercise_ = nullptr;
+    SumRowPanel* sumRow_ = nullptr;
     PointsPanel* points_ = nullptr;
     SeriesPanel* series_ = nullptr;
     WalletPanel* wallet_ = nullptr;

@@ -42,23 +42,37 @@ QString PresetFilePath() {
     return QString();
 }
 
-Presets LoadPresets(const std::function<void(const QString&)>& complain) {
-    const auto say = [&complain](const QString& line) {
-        if (complain) {
-            complain(line);
-        } else {
-            ToStandardError(line);
+QString PupilPresetFilePath() {
+    QString home = qEnvironmentVariable("XDG_CONFIG_HOME");
+    if (home.isEmpty() || QDir::isRelativePath(home)) {
+        const QString user = qEnvironmentVariable("HOME");
+        if (user.isEmpty() || QDir::isRelativePath(user)) {
+            return QString();
         }
-    };
-    Presets presets;
-    const QString path = PresetFilePath();
-    if (path.isEmpty()) {
-        return presets;
+        home = QDir(user).filePath(QStringLiteral(".config"));
     }
+    return QDir(home).filePath(QStringLiteral("quorvel/quorvel.conf"));
+}
+
+namespace {
+
+using Say = std::function<void(const QString&)>;
+
+// What one file sets: its values, its locks, and whether it has a [Vergrendeld] group.
+struct FileEntries {
+    Presets presets;
+    bool hasLocks = false;
+};
+
+// Reads one preset file as the school's file is read; a file that cannot be read whole is
+// told and gives nothing.
+FileEntries ReadPresetFile(const QString& path, const Say& say) {
+    FileEntries entries;
+    Presets& presets = entries.presets;
     const auto refuseFile = [&](const char* why) {
         say(QStringLiteral("quorvel: %1: %2; de standaardwaarden gelden")
                 .arg(path, QString::fromUtf8(why)));
-        return presets;
+        return FileEntries{};
     };
     const QFileInfo info(path);
     // A folder, a pipe or a device is no file to read: a pipe would keep the program
@@ -100,6 +114,7 @@ Presets LoadPresets(const std::function<void(const QString&)>& complain) {
             refuse(name, QStringLiteral("onbekende groep"));
             continue;
         }
+        entries.hasLocks = entries.hasLocks || group == kLocksGroup;
         const std::optional<PresetKey> key = PresetKeyNamed(keyName.toStdString());
         if (!key) {
             refuse(name, QStringLiteral("onbekende sleutel"));
@@ -134,6 +149,52 @@ Presets LoadPresets(const std::function<void(const QString&)>& complain) {
             continue;
         }
         presets.Values[index] = PresetText(*key, text);
+    }
+    return entries;
+}
+
+} // namespace
+
+Presets LoadPresets(const std::function<void(const QString&)>& complain) {
+    const Say say = [&complain](const QString& line) {
+        if (complain) {
+            complain(line);
+        } else {
+            ToStandardError(line);
+        }
+    };
+    const QString schoolPath = PresetFilePath();
+    Presets presets = schoolPath.isEmpty() ? Presets{} : ReadPresetFile(schoolPath, say).presets;
+
+    // The pupil's own file, where there is one and it is not the school's itself.
+    const QString pupilPath = PupilPresetFilePath();
+    const QFileInfo pupil(pupilPath);
+    if (pupilPath.isEmpty() || !pupil.exists() ||
+        (!schoolPath.isEmpty() &&
+         pupil.canonicalFilePath() == QFileInfo(schoolPath).canonicalFilePath())) {
+        return presets;
+    }
+    const FileEntries own = ReadPresetFile(pupilPath, say);
+    if (own.hasLocks) {
+        say(QStringLiteral("quorvel: %1: [%2] telt alleen in het bestand van de school; hier "
+                           "telt het niet")
+                .arg(pupilPath, kLocksGroup));
+    }
+    for (int k = 0; k < PresetKeyCount; ++k) {
+        const auto key = static_cast<PresetKey>(k);
+        const std::optional<std::string>& value = own.presets.Value(key);
+        if (!value) {
+            continue;
+        }
+        if (presets.IsLocked(key)) {
+            const std::string_view name = PresetKeyName(key);
+            say(QStringLiteral("quorvel: %1: %2/%3: de school heeft deze instelling vergrendeld; "
+                               "de waarde van de school geldt")
+                    .arg(pupilPath, kSettingsGroup,
+                         QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()))));
+            continue;
+        }
+        presets.Values[static_cast<std::size_t>(k)] = value;
     }
     return presets;
 }

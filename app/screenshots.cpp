@@ -1,12 +1,14 @@
 // Writes pictures of the real window, drawn offscreen, for people to look at: the start
 // state, the information panel open, a receipt to pay from the wallet, and the wallet; with
-// a school's preset that puts the pupil on a ladder, also the second level as it comes.
+// a school's preset that puts the pupil on a ladder, also the second level as it comes; with
+// a preset that asks for Uitleg, also a wrong sum checked twice, its column marked and why.
 //
 //   quorvel-screenshots [DIR] [--seed N]
 //
 // With a seed every run draws the same exercises and wallet, so the pictures of two
 // builds can be compared pixel for pixel.
 
+#include "answer/diagnosis.h"
 #include "app/form.h"
 #include "app/language.h"
 #include "app/look.h"
@@ -95,6 +97,31 @@ int main(int argc, char* argv[]) {
             click(ui.VolgendeOefening);
         }
         ok = save("ladder.png") && ok;
+    }
+    // With Uitleg: the exercise on screen with a carry left out (any column of it, where it
+    // has one; else its units one too many), checked twice, and "show me": the column
+    // marked, the help box saying where, why and how. The row is cleared again for the
+    // pictures after it.
+    if (form.CurrentLesson().Settings().Explain) {
+        const Lesson& lesson = form.CurrentLesson();
+        const AddendSettings& s = lesson.Settings().Addends;
+        const RowKind kind = s.Decimal ? RowKind::Decimal : RowKind::Classic;
+        const std::vector<std::string> mistaken =
+            MistakenRows(lesson.Exercise(), s.N, kind, Mistake::CarryNotAdded);
+        std::string row = RightRow(lesson.Exercise(), s.N, kind);
+        if (!mistaken.empty()) {
+            row = mistaken.front();
+        } else {
+            row.back() = row.back() == '9' ? '0' : static_cast<char>(row.back() + 1);
+        }
+        for (auto c = row.rbegin(); c != row.rend(); ++c) {
+            QTest::keyClick(form.windowHandle(), *c);
+        }
+        click(ui.Kontroleer);
+        click(ui.Kontroleer);
+        click(ui.ToonMij);
+        ok = save("uitleg.png") && ok;
+        QTest::keyClick(form.windowHandle(), Qt::Key_F7);
     }
     click(ui.Image1);
     ok = save("info.png") && ok;

@@ -391,6 +391,28 @@ void MouseButton::mouseReleaseEvent(QMouseEvent* event) {
     emit mouseUp(event->button());
 }
 
+PointerMark::PointerMark(QWidget* parent, const QColor& color) : QWidget(parent), color_(color) {
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    setFocusPolicy(Qt::NoFocus);
+}
+
+void PointerMark::PointAt(const QWidget* target) {
+    // Two pixels under the target: the line, then the triangle's 6 pixels.
+    const QRect t = target->geometry();
+    setGeometry(t.left(), t.bottom() + 3, t.width(), 9);
+}
+
+void PointerMark::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    p.setRenderHint(QPainter::Antialiasing, false);
+    p.fillRect(0, 0, width(), 3, color_);
+    const double middle = width() / 2.0;
+    const QPolygonF triangle{{middle, 3.0}, {middle + 6.5, 9.0}, {middle - 6.5, 9.0}};
+    p.setPen(Qt::NoPen);
+    p.setBrush(color_);
+    p.drawPolygon(triangle);
+}
+
 bool Acts(const QWidget* control) {
     return control->isVisible() && control->isEnabled();
 }

@@ -161,6 +161,22 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
 };
 
+// A mark that points up at what stands above it: a line along its whole width, and under
+// its middle a triangle pointing up; seen by its shape and place, whatever the colours.
+class PointerMark : public QWidget {
+    Q_OBJECT
+public:
+    PointerMark(QWidget* parent, const QColor& color);
+    // Placed under `target`, a sibling, across its width.
+    void PointAt(const QWidget* target);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    QColor color_;
+};
+
 // Whether a control can act, as a click on it would: shown (in a shown window) and enabled.
 bool Acts(const QWidget* control);
 

@@ -9,8 +9,8 @@
 namespace {
 
 constexpr std::array<std::string_view, PresetKeyCount> kNames{
-    "Aantal",  "MaxGetal",   "TimerMinuten", "Komma",  "Kasticket",  "Portemonnee",
-    "Hulpjes", "Maximum100", "Overdracht",   "Ladder", "LadderStart"};
+    "Aantal",  "MaxGetal",   "TimerMinuten", "Komma",  "Kasticket",   "Portemonnee",
+    "Hulpjes", "Maximum100", "Overdracht",   "Ladder", "LadderStart", "Uitleg"};
 
 // A level's number, 1..LadderLevelCount.
 std::optional<int> LevelNumber(std::string_view text) {

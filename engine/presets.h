@@ -25,14 +25,16 @@ enum class PresetKey {
     Overdracht,  // the carry profile: zonder, met, dubbel or vrij
     Ladder,      // the pupil climbs the levels: true or false
     LadderStart, // the level the ladder starts at: 1 to LadderLevelCount
+    // What a wrong check tells the pupil: where and why (true), or right and wrong alone.
+    Uitleg,
 };
-inline constexpr int PresetKeyCount = 11;
+inline constexpr int PresetKeyCount = 12;
 
 // The key's name in the preset file, as the file spells it.
 std::string_view PresetKeyName(PresetKey key);
 std::optional<PresetKey> PresetKeyNamed(std::string_view name);
-// The three numeric fields of the settings bar; its check boxes and Ladder take true or
-// false, Overdracht and LadderStart a value of their own.
+// The three numeric fields of the settings bar; its check boxes, Ladder and Uitleg take
+// true or false, Overdracht and LadderStart a value of their own.
 bool IsPresetField(PresetKey key);
 
 struct Presets {

@@ -75,6 +75,9 @@ void Lesson::NewExercise(const LessonSettings& asked) {
     ++serial_;
     phase_ = LessonPhase::Answering;
     judgement_.reset();
+    firstCheckRight_.reset();
+    wrongChecks_ = 0;
+    helped_ = false;
     const AddendSettings& s = settings.Addends;
     if (DrawAddends(exercise_, s, catalogue_, *random_) == ProfileDraw::Impossible &&
         told_.emplace(static_cast<int>(s.Carries), s.N, s.MaxValue, s.Decimal).second) {
@@ -128,6 +131,27 @@ Judgement Lesson::Check(const SumBoxTexts& boxes, const std::string& change) {
         changeRight_ = typed && *typed == exercise_.Change;
         j.ChangeRight = changeRight_;
     }
+    const bool right = Receipt() ? sumRight_ && changeRight_ : sumRight_;
+    if (!right) {
+        const AddendSettings& s = settings_.Addends;
+        if (!sumRight_) {
+            j.Found =
+                Diagnose(exercise_, s.N, s.Decimal ? RowKind::Decimal : RowKind::Classic, j.Typed);
+            // A units box holding more than it shows is wrong whatever it reads as.
+            if (j.Found.Column == 0) {
+                j.Found.Column = 1;
+            }
+        } else {
+            j.Found = Diagnose(exercise_, s.N, RowKind::Change, j.ChangeText);
+        }
+    }
+    if (phase_ != LessonPhase::SeriesOver) {
+        if (!firstCheckRight_) {
+            firstCheckRight_ = right;
+        }
+        wrongChecks_ += right ? 0 : 1;
+        j.WrongChecks = right ? 0 : wrongChecks_;
+    }
     judgement_ = j;
     if (phase_ == LessonPhase::Answering) {
         phase_ = LessonPhase::Judged;
@@ -137,6 +161,10 @@ Judgement Lesson::Check(const SumBoxTexts& boxes, const std::string& change) {
         }
     }
     return j;
+}
+
+void Lesson::NoteHelped() {
+    helped_ = true;
 }
 
 void Lesson::WithdrawJudgement() {
@@ -156,6 +184,10 @@ MoveOnResult Lesson::MoveOn() {
     if (point) {
         ++points_;
     }
+    ++(!point                             ? outcomes_.Wrong
+       : helped_                          ? outcomes_.Helped
+       : firstCheckRight_.value_or(false) ? outcomes_.RightAtOnce
+                                          : outcomes_.RightAfterCorrection);
     ++exerciseNumber_;
     return point ? MoveOnResult::Point : MoveOnResult::NoPoint;
 }
@@ -163,6 +195,7 @@ MoveOnResult Lesson::MoveOn() {
 void Lesson::ResetSeries() {
     points_ = 0;
     exerciseNumber_ = 1;
+    outcomes_ = {};
 }
 
 const PieceCounts& Lesson::DealWallet() {

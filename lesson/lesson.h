@@ -1,6 +1,7 @@
 #pragma once
 
 #include "answer/answer.h"
+#include "answer/diagnosis.h"
 #include "engine/amount.h"
 #include "engine/catalogue.h"
 #include "engine/exercise.h"
@@ -26,6 +27,10 @@ struct LessonSettings {
     bool Helps = false;
     // The minutes of a timed series the pupil has settled on; 0 for none.
     int Minutes = 0;
+    // The school's or the parent's "Uitleg": a wrong check shows where and why, the pupil
+    // may ask to be shown the column, and a timed series' results tell how each exercise
+    // was made right.
+    bool Explain = false;
 };
 
 // The outcome of one check.
@@ -37,6 +42,22 @@ struct Judgement {
     // first full stop made a comma).
     std::optional<bool> ChangeRight;
     std::string ChangeText;
+    // Where a wrong check found the row wrong, and why: the sum row, or on a receipt whose
+    // sum is right the change. Column 0 (and not Unreadable) where nothing is wrong.
+    Diagnosis Found;
+    // The wrong checks of the exercise so far, this one included; 0 for a right one.
+    int WrongChecks = 0;
+};
+
+// How an exercise that was moved on from was made: right at its first check, right after
+// a correction, right with help (the worked column shown, or a digit typed again after
+// the helps showed it red), or not right.
+enum class Outcome { RightAtOnce, RightAfterCorrection, Helped, Wrong };
+struct OutcomeCounts {
+    int RightAtOnce = 0;
+    int RightAfterCorrection = 0;
+    int Helped = 0;
+    int Wrong = 0;
 };
 
 // Where the pupil stands with the exercise on screen: still answering, judged (a check
@@ -108,6 +129,10 @@ public:
     // The pupil goes back to changing what the check judged (a settings field entered):
     // the judgement lapses, and only a new check can score.
     void WithdrawJudgement();
+    // The pupil was helped with the exercise on screen: shown a worked column, or typed a
+    // digit again that the helps had shown red. Its points stay as they are.
+    void NoteHelped();
+    bool Helped() const { return helped_; }
 
     // ------------------------------------------------------------------ the ladder
     // The pupil climbs from here on, from the start level; before the first exercise.
@@ -128,9 +153,11 @@ public:
     // judged, or a series that is over, is refused and changes nothing. The next
     // exercise is drawn separately.
     MoveOnResult MoveOn();
-    // Exercise 1 of a new series, no points.
+    // Exercise 1 of a new series, no points, no outcomes.
     void ResetSeries();
     int Points() const { return points_; }
+    // How the exercises moved on from in this series were made.
+    const OutcomeCounts& Outcomes() const { return outcomes_; }
     // The number of the exercise in progress, which is also the most points the series
     // can have reached with it.
     int ExerciseNumber() const { return exerciseNumber_; }
@@ -193,6 +220,12 @@ private:
 
     int points_ = 0;
     int exerciseNumber_ = 1;
+    OutcomeCounts outcomes_;
+    // The exercise on screen: its first readable check (right or not), its wrong checks,
+    // and whether the pupil was helped.
+    std::optional<bool> firstCheckRight_;
+    int wrongChecks_ = 0;
+    bool helped_ = false;
     bool sumRight_ = false;
     bool changeRight_ = false;
 

@@ -8,11 +8,13 @@
 #include "app/accessibility.h"
 #include "app/language.h"
 #include "app/panels/info_panel.h"
+#include "app/panels/sum_row_panel.h"
 #include "support/answer_setup.h"
 #include "support/ink.h"
 
 #include <QMenu>
 #include <QStyleOptionButton>
+#include <QTemporaryDir>
 #include <QTextDocument>
 #include <QTextEdit>
 #include <QTranslator>
@@ -115,7 +117,8 @@ private slots:
     void judgingIsTheSameInEveryLanguage();
 
 private:
-    // Built and never shown: every control as the layout leaves it, in the language.
+    // Built and never shown: every control as the layout leaves it, in the language, with
+    // what Uitleg adds to the window (a pupil's file asks for it).
     std::unique_ptr<TForm1> form_;
 };
 
@@ -125,7 +128,17 @@ void LanguagesTest::initTestCase() {
     language::InstallTranslations();
     QCOMPARE(language::SystemChoice(), Asked() == QLatin1String("nl") ? QString() : Asked());
     look::SetUpApplication();
+    QTemporaryDir home;
+    QDir(home.path()).mkpath(QStringLiteral("quorvel"));
+    QFile file(home.filePath(QStringLiteral("quorvel/quorvel.conf")));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("[Instellingen]\nUitleg=true\n");
+    file.close();
+    const QByteArray previous = qgetenv("XDG_CONFIG_HOME");
+    qputenv("XDG_CONFIG_HOME", home.path().toUtf8());
     form_ = std::make_unique<TForm1>();
+    qputenv("XDG_CONFIG_HOME", previous);
+    QVERIFY(form_->Ui().ToonMij != nullptr);
 }
 
 void LanguagesTest::choosesTheFirstLanguageItSpeaks_data() {
@@ -280,6 +293,37 @@ void LanguagesTest::textsFitTheirControls_data() {
     row(Fit::HelpBox, QStringLiteral("Help"),
         ladder("U heeft zelf een instelling gewijzigd: de ladder staat uit tot het programma "
                "opnieuw start."));
+    // What the help box says with Uitleg: where, why, and the column worked out at its
+    // widest (twelve addends of 9 and a carry of 11), in every column of each kind of row.
+    const auto sumRow = [](const char* text) {
+        return QCoreApplication::translate("SumRowPanel", text);
+    };
+    QStringList terms(12, QStringLiteral("9"));
+    terms << QStringLiteral("11");
+    const QString worked =
+        sumRow("%1 = %2: schrijf %3").arg(terms.join(QStringLiteral(" + "))).arg(119).arg(9) +
+        sumRow(", onthoud %1").arg(11);
+    const QString change =
+        sumRow("Betaald min totaal: %1 − %2 = %3")
+            .arg(QStringLiteral("1000"), QStringLiteral("999999,99"), QStringLiteral("-998999,99"));
+    const std::pair<RowKind, int> kinds[] = {
+        {RowKind::Classic, 14}, {RowKind::Decimal, 11}, {RowKind::Change, 11}};
+    for (const auto& [kind, columns] : kinds) {
+        for (int column = 1; column <= columns; ++column) {
+            for (int m = -1; m < MistakeCount; ++m) {
+                Diagnosis d;
+                d.Row = kind;
+                d.Column = column;
+                d.From = std::max(column - 1, 1);
+                if (m >= 0) {
+                    d.Mistakes = {static_cast<Mistake>(m)};
+                }
+                row(Fit::HelpBox, QStringLiteral("Help"),
+                    SumRowPanel::WhereAndWhy(d, true) + QLatin1Char('\n') +
+                        (kind == RowKind::Change ? change : worked));
+            }
+        }
+    }
     // The catalogue as a receipt shows it: the article names, and the widest quantities of
     // each unit.
     const Catalogue& catalogue = form_->CurrentLesson().Articles();

@@ -66,6 +66,9 @@ private slots:
     void unitsBoxShowingOneOfMore();
     void payingAnotherAmountWithdrawsTheCheck();
     void seriesCount();
+    void outcomes_data();
+    void outcomes();
+    void wrongChecksAreDiagnosed();
     void linesInUse_data();
     void linesInUse();
     void paidAndChange_data();
@@ -220,6 +223,88 @@ void LessonTest::seriesCount() {
     QCOMPARE(t->ExerciseNumber(), 1);
     // The outcome of the last check survives a new series.
     QVERIFY(t->SumRight());
+}
+
+void LessonTest::outcomes_data() {
+    // One character a step on 57 + 68: r a right check, w a wrong one, h help (a worked
+    // column shown, a red digit typed again), m moving on to the next exercise.
+    QTest::addColumn<QString>("steps");
+    QTest::addColumn<QList<int>>("counts"); // right at once, after a correction, helped, wrong
+    QTest::newRow("right at the first check") << "rm" << QList<int>{1, 0, 0, 0};
+    QTest::newRow("wrong, then right") << "wrm" << QList<int>{0, 1, 0, 0};
+    QTest::newRow("right, then wrong: the last check counts") << "rwm" << QList<int>{0, 0, 0, 1};
+    QTest::newRow("wrong, helped, then right") << "whrm" << QList<int>{0, 0, 1, 0};
+    QTest::newRow("helped before the first check") << "hrm" << QList<int>{0, 0, 1, 0};
+    QTest::newRow("helped and still wrong") << "whwm" << QList<int>{0, 0, 0, 1};
+    QTest::newRow("help ends with its exercise") << "whrmrm" << QList<int>{1, 0, 1, 0};
+    QTest::newRow("one of each") << "rmwrmwhrmwm" << QList<int>{1, 1, 1, 1};
+}
+
+void LessonTest::outcomes() {
+    QFETCH(QString, steps);
+    QFETCH(QList<int>, counts);
+    TestLesson t = MakeLesson();
+    Draw125(t);
+    for (const QChar step : steps) {
+        switch (step.toLatin1()) {
+        case 'r':
+            t->Check(Row("521"), "");
+            break;
+        case 'w':
+            t->Check(Row("511"), "");
+            break;
+        case 'h':
+            t->NoteHelped();
+            break;
+        default:
+            t->MoveOn();
+            Draw125(t);
+        }
+    }
+    const OutcomeCounts& o = t->Outcomes();
+    QCOMPARE((QList<int>{o.RightAtOnce, o.RightAfterCorrection, o.Helped, o.Wrong}), counts);
+    // The points are as ever: one for each exercise whose last check was right.
+    QCOMPARE(t->Points(), counts[0] + counts[1] + counts[2]);
+    t->ResetSeries();
+    QCOMPARE(t->Outcomes().RightAtOnce + t->Outcomes().Wrong, 0);
+}
+
+void LessonTest::wrongChecksAreDiagnosed() {
+    TestLesson t = MakeLesson();
+    Draw125(t);
+    // 57 + 68 written as 115: no carry added, the tens wrong.
+    Judgement j = t->Check(Row("511"), "");
+    QCOMPARE(j.WrongChecks, 1);
+    QCOMPARE(j.Found.Column, 2);
+    QVERIFY(j.Found.Explains(Mistake::CarryNotAdded));
+    QCOMPARE(t->Check(Row("511"), "").WrongChecks, 2);
+    j = t->Check(Row("521"), "");
+    QCOMPARE(j.WrongChecks, 0);
+    QCOMPARE(j.Found.Column, 0);
+    // A units box holding the total, shown as its last digit: the units box.
+    SumBoxTexts overfull;
+    overfull[1] = "125";
+    j = t->Check(overfull, "");
+    QCOMPARE(j.WrongChecks, 3);
+    QCOMPARE(j.Found.Column, 1);
+    Draw125(t);
+    QCOMPARE(t->Check(Row("511"), "").WrongChecks, 1);
+
+    // A receipt with its sum right: the change is what went wrong.
+    t.random->AllowUnscripted();
+    LessonSettings s = Classic();
+    s.Addends.Receipt = true;
+    t->NewExercise(s);
+    const QString typed = QString::fromStdString(t->TotalText()).trimmed();
+    QString units;
+    for (qsizetype k = typed.size() - 1; k >= 0; --k) {
+        units += typed[k];
+    }
+    const Amount reversed = t->Exercise().Total - t->Exercise().Paid;
+    j = t->Check(Row(units), FormatPlain(reversed));
+    QVERIFY(j.SumRight);
+    QCOMPARE(j.Found.Row, RowKind::Change);
+    QVERIFY(j.Found.Explains(Mistake::ChangeReversed));
 }
 
 void LessonTest::linesInUse_data() {

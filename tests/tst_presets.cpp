@@ -45,6 +45,29 @@ private:
     QByteArray previous_;
 };
 
+// A private XDG_CONFIG_HOME holding the pupil's own quorvel/quorvel.conf; the variable
+// points back at the tests' empty folder when it ends.
+class PupilFolder {
+public:
+    explicit PupilFolder(const QByteArray& contents) {
+        previous_ = qgetenv("XDG_CONFIG_HOME");
+        QDir(dir_.path()).mkpath(QStringLiteral("quorvel"));
+        QFile file(Path());
+        if (!file.open(QIODevice::WriteOnly) || file.write(contents) != contents.size()) {
+            qFatal("cannot write %s", qPrintable(Path()));
+        }
+        file.close();
+        qputenv("XDG_CONFIG_HOME", dir_.path().toUtf8());
+    }
+    ~PupilFolder() { qputenv("XDG_CONFIG_HOME", previous_); }
+    QString Path() const { return dir_.filePath(QStringLiteral("quorvel/quorvel.conf")); }
+    QString Folder() const { return dir_.path(); }
+
+private:
+    QTemporaryDir dir_;
+    QByteArray previous_;
+};
+
 QStringList Complaints() {
     QStringList lines;
     LoadPresets([&lines](const QString& line) { lines << line; });
@@ -89,6 +112,9 @@ private slots:
     void badFiles();
     void onlyTheFirstFileCounts();
     void relativeFoldersAreNotRead();
+    void pupilsOwnFile_data();
+    void pupilsOwnFile();
+    void pupilsOwnFileIsFoundAsXdgSays();
 };
 
 void PresetsTest::initTestCase() {
@@ -533,6 +559,117 @@ void PresetsTest::relativeFoldersAreNotRead() {
     QCOMPARE(LoadPresets().Value(PresetKey::Aantal).value_or(""), std::string("3"));
     qputenv("XDG_CONFIG_DIRS", previous);
     QDir::setCurrent(startedIn);
+}
+
+void PresetsTest::pupilsOwnFile_data() {
+    QTest::addColumn<QByteArray>("school"); // none: no school's file
+    QTest::addColumn<QByteArray>("pupil");
+    QTest::addColumn<QString>("addends");   // the number of addends the window starts with
+    QTest::addColumn<bool>("locked");       // and whether it is locked
+    QTest::addColumn<bool>("explain");      // Uitleg
+    QTest::addColumn<int>("count");         // lines on standard error
+    QTest::addColumn<QStringList>("lines"); // what they name
+
+    QTest::newRow("its values count")
+        << QByteArray() << QByteArray("[Instellingen]\nAantal=4\nUitleg=true\n") << "4" << false
+        << true << 0 << QStringList{};
+    QTest::newRow("over the school's values")
+        << QByteArray("[Instellingen]\nAantal=3\nUitleg=false\n")
+        << QByteArray("[Instellingen]\nAantal=5\nUitleg=true\n") << "5" << false << true << 0
+        << QStringList{};
+    QTest::newRow("its locks do not count")
+        << QByteArray() << QByteArray("[Instellingen]\nAantal=4\n[Vergrendeld]\nAantal=true\n")
+        << "4" << false << false << 1 << QStringList{"[Vergrendeld]"};
+    QTest::newRow("the school's locks win")
+        << QByteArray("[Instellingen]\nAantal=3\n[Vergrendeld]\nAantal=true\nUitleg=true\n")
+        << QByteArray("[Instellingen]\nAantal=5\nUitleg=true\n") << "3" << true << false << 2
+        << QStringList{"Instellingen/Aantal", "Instellingen/Uitleg", "vergrendeld"};
+    QTest::newRow("a lock at the default wins too")
+        << QByteArray("[Vergrendeld]\nAantal=true\n") << QByteArray("[Instellingen]\nAantal=5\n")
+        << "2" << true << false << 1 << QStringList{"Instellingen/Aantal"};
+    QTest::newRow("a bad value is told as in the school's file")
+        << QByteArray() << QByteArray("[Instellingen]\nAantal=13\nUitleg=ja\n") << "2" << false
+        << false << 2 << QStringList{"Instellingen/Aantal", "Instellingen/Uitleg"};
+}
+
+void PresetsTest::pupilsOwnFile() {
+    QFETCH(QByteArray, school);
+    QFETCH(QByteArray, pupil);
+    QFETCH(QString, addends);
+    QFETCH(bool, locked);
+    QFETCH(bool, explain);
+    QFETCH(int, count);
+    QFETCH(QStringList, lines);
+    std::unique_ptr<PresetFolder> schoolFolder;
+    if (!school.isEmpty()) {
+        schoolFolder = std::make_unique<PresetFolder>(school);
+    }
+    PupilFolder own(pupil);
+    const QStringList said = Complaints();
+    QCOMPARE(said.size(), count);
+    for (const QString& part : lines) {
+        QVERIFY2(said.join(QLatin1Char('\n')).contains(part),
+                 qPrintable(said.join(QLatin1Char('\n'))));
+    }
+    // Every line names the file it is about: the pupil's.
+    for (const QString& line : said) {
+        QVERIFY2(line.startsWith(QStringLiteral("quorvel: ") + own.Path() + QLatin1Char(':')),
+                 qPrintable(line));
+    }
+    {
+        ShownForm f = ShowForm();
+        QCOMPARE(f->MaxArtikels->text(), addends);
+        QCOMPARE(f->MaxArtikels->isEnabled(), !locked);
+        QCOMPARE(f.lesson().Settings().Explain, explain);
+        // With Uitleg "show me" is there, for the marked column of a wrong check.
+        QCOMPARE(f->ToonMij != nullptr, explain);
+    }
+    // Nothing is ever written: the pupil's folder holds the file as it was, and only it.
+    QFile file(own.Path());
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), pupil);
+    QCOMPARE(QDir(own.Folder()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
+             QStringList{"quorvel"});
+    QCOMPARE(QDir(own.Folder() + QStringLiteral("/quorvel"))
+                 .entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
+             QStringList{"quorvel.conf"});
+}
+
+void PresetsTest::pupilsOwnFileIsFoundAsXdgSays() {
+    // Without XDG_CONFIG_HOME, or with a relative one (the XDG rules ignore it), the file
+    // in ~/.config counts.
+    QTemporaryDir home;
+    QDir(home.path()).mkpath(QStringLiteral(".config/quorvel"));
+    QFile file(home.filePath(QStringLiteral(".config/quorvel/quorvel.conf")));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("[Instellingen]\nAantal=6\n");
+    file.close();
+    const QByteArray previousHome = qgetenv("HOME");
+    const QByteArray previousConfig = qgetenv("XDG_CONFIG_HOME");
+    qputenv("HOME", home.path().toUtf8());
+    for (const QByteArray& config :
+         {QByteArray(), QByteArray(".config"), QByteArray("relative/dir")}) {
+        if (config.isEmpty()) {
+            qunsetenv("XDG_CONFIG_HOME");
+        } else {
+            qputenv("XDG_CONFIG_HOME", config);
+        }
+        QCOMPARE(PupilPresetFilePath(), file.fileName());
+        QCOMPARE(LoadPresets().Value(PresetKey::Aantal).value_or(""), std::string("6"));
+    }
+    // No home to look in: no pupil's file.
+    qputenv("HOME", "relative");
+    QVERIFY(PupilPresetFilePath().isEmpty());
+    qputenv("HOME", previousHome);
+
+    // The school's folder given as the pupil's: its file is read once, its locks hold, and
+    // no line says they do not.
+    PresetFolder schoolFolder("[Instellingen]\nAantal=3\n[Vergrendeld]\nAantal=true\n");
+    qputenv("XDG_CONFIG_HOME",
+            QFileInfo(schoolFolder.Path()).dir().absolutePath().toUtf8() + "/..");
+    QVERIFY(Complaints().isEmpty());
+    QVERIFY(LoadPresets().IsLocked(PresetKey::Aantal));
+    qputenv("XDG_CONFIG_HOME", previousConfig);
 }
 
 QTEST_MAIN(PresetsTest)

@@ -302,36 +302,12 @@
         <translation>Der Betrag, den du bezahlt hast.</translation>
     </message>
     <message>
-        <source>Totaal :</source>
-        <translation>Summe:</translation>
-    </message>
-    <message>
-        <source>(Hoofdrekenen)Teruggave :</source>
-        <translation>(Kopfrechnen) Rückgeld:</translation>
-    </message>
-    <message>
         <source>Term2</source>
         <translation>Term2</translation>
     </message>
     <message>
         <source>Plus-teken.</source>
         <translation>Pluszeichen.</translation>
-    </message>
-    <message>
-        <source>Wissen van het veld &quot;Totaal&quot;.</source>
-        <translation>Das Feld „Summe“ löschen.</translation>
-    </message>
-    <message>
-        <source>Wissen van het veld &quot;Teruggave&quot;.</source>
-        <translation>Das Feld „Rückgeld“ löschen.</translation>
-    </message>
-    <message>
-        <source>In te vullen som.</source>
-        <translation>Hier die Summe eintragen.</translation>
-    </message>
-    <message>
-        <source>Hier vult u het uit het hoofd berekende teruggave-bedrag in.</source>
-        <translation>Trage hier das im Kopf berechnete Rückgeld ein.</translation>
     </message>
     <message>
         <source>&apos;%1&apos; is not a valid floating point value</source>
@@ -350,96 +326,8 @@
         <translation>Geldbörse öffnen</translation>
     </message>
     <message>
-        <source>som, %1</source>
-        <translation>Summe, %1</translation>
-    </message>
-    <message>
-        <source>goed</source>
-        <translation>richtig</translation>
-    </message>
-    <message>
-        <source>fout</source>
-        <translation>falsch</translation>
-    </message>
-    <message>
-        <source>Som %1.</source>
-        <translation>Summe %1.</translation>
-    </message>
-    <message>
-        <source> Teruggave %1.</source>
-        <translation> Rückgeld %1.</translation>
-    </message>
-    <message>
         <source>%1 %2 %3</source>
         <translation>%1 %2 %3</translation>
-    </message>
-    <message>
-        <source>eenheden</source>
-        <translation>Einer</translation>
-    </message>
-    <message>
-        <source>tientallen</source>
-        <translation>Zehner</translation>
-    </message>
-    <message>
-        <source>honderdtallen</source>
-        <translation>Hunderter</translation>
-    </message>
-    <message>
-        <source>duizendtallen</source>
-        <translation>Tausender</translation>
-    </message>
-    <message>
-        <source>tienduizendtallen</source>
-        <translation>Zehntausender</translation>
-    </message>
-    <message>
-        <source>honderdduizendtallen</source>
-        <translation>Hunderttausender</translation>
-    </message>
-    <message>
-        <source>miljoenen</source>
-        <translation>Millionen</translation>
-    </message>
-    <message>
-        <source>tienmiljoenen</source>
-        <translation>Zehnmillionen</translation>
-    </message>
-    <message>
-        <source>honderdmiljoenen</source>
-        <translation>Hundertmillionen</translation>
-    </message>
-    <message>
-        <source>miljarden</source>
-        <translation>Milliarden</translation>
-    </message>
-    <message>
-        <source>tienmiljarden</source>
-        <translation>Zehnmilliarden</translation>
-    </message>
-    <message>
-        <source>honderdmiljarden</source>
-        <translation>Hundertmilliarden</translation>
-    </message>
-    <message>
-        <source>biljoenen</source>
-        <translation>Billionen</translation>
-    </message>
-    <message>
-        <source>tienbiljoenen</source>
-        <translation>Zehnbillionen</translation>
-    </message>
-    <message>
-        <source>honderdsten</source>
-        <translation>Hundertstel</translation>
-    </message>
-    <message>
-        <source>tienden</source>
-        <translation>Zehntel</translation>
-    </message>
-    <message>
-        <source>komma</source>
-        <translation>Komma</translation>
     </message>
     <message>
         <source>Dit is de gekochte hoeveelheid van het er naast staande artikel.<byte value="xd"/>Dit is ofwel het aantal stuks, ofwel het gewicht.</source>
@@ -458,28 +346,8 @@
         <translation>Das Pluszeichen (Rechenzeichen).</translation>
     </message>
     <message>
-        <source>Dit is de wachtkamer voor de tientallen(het overschot) van de vorige optel-kolom.<byte value="xd"/>Deze waarde moet bij de onderstaande kolom worden opgeteld.</source>
-        <translation>Das ist der Übertrag: die Zehner aus der Spalte rechts daneben.<byte value="xd"/>Diese Zahl musst du zur Spalte darunter addieren.</translation>
-    </message>
-    <message>
-        <source>Vul hier de som in van de optelling (van rechts naar links)<byte value="xd"/>Foute input kan steeds gewijzigd/gewist worden.</source>
-        <translation>Trage hier die Summe der Addition ein (von rechts nach links).<byte value="xd"/>Einen Fehler kannst du immer ändern oder löschen.</translation>
-    </message>
-    <message>
-        <source>Klik hier op om het veld &quot;Totaal&quot; volledig te wissen bij foute input.</source>
-        <translation>Klicke hier, um das Feld „Summe“ bei einem Fehler ganz zu löschen.</translation>
-    </message>
-    <message>
-        <source>Klik hier op om het veld &quot;Teruggave&quot; volledig te wissen bij foute input.</source>
-        <translation>Klicke hier, um das Feld „Rückgeld“ bei einem Fehler ganz zu löschen.</translation>
-    </message>
-    <message>
         <source>Hier staat het bedrag dat door u betaald werd.<byte value="xd"/>Als dit groter is dan het te betalen bedrag wat meest voorkomt, dan moet u het terug te geven bedrag berekenen via &quot;hoofdrekenen&quot;</source>
         <translation>Hier steht der Betrag, den du bezahlt hast.<byte value="xd"/>Ist er größer als der zu zahlende Betrag, was meistens so ist, dann rechne das Rückgeld im Kopf aus („Kopfrechnen“).</translation>
-    </message>
-    <message>
-        <source>U berekend uit het hoofd, welk bedrag door de kassier(ster) aan u moet terugbetaald worden, en vul dit bedrag hier in.</source>
-        <translation>Rechne im Kopf aus, wie viel dir der Kassierer oder die Kassiererin zurückgeben muss, und trage den Betrag hier ein.</translation>
     </message>
     <message>
         <source>Deze knop opent uw portemonnee, zodat u zelf bepaald welk bedrag u betaald.<byte value="xd"/>U heeft de keuze om met pasgeld te betalen of om een hoger bedrag te betalen, waarop u dan een &quot;teruggave&quot; kan berekenen uit het hoofd.</source>
@@ -701,6 +569,14 @@
         <source>Resultaten: puntentotaal %1 op %2, %3 %</source>
         <translation>Ergebnisse: Gesamtpunkte %1 von %2, %3 %</translation>
     </message>
+    <message>
+        <source>In één keer goed: %1
+Goed na verbetering: %2
+Goed met hulp: %3</source>
+        <translation>Auf Anhieb richtig: %1
+Richtig nach Verbesserung: %2
+Richtig mit Hilfe: %3</translation>
+    </message>
 </context>
 <context>
     <name>SettingsBar</name>
@@ -819,6 +695,241 @@
     <message>
         <source>De ladder van de school bepaalt deze instelling.</source>
         <translation>Die Lernleiter der Schule bestimmt diese Einstellung.</translation>
+    </message>
+</context>
+<context>
+    <name>SumRowPanel</name>
+    <message>
+        <source>Totaal :</source>
+        <translation>Summe:</translation>
+    </message>
+    <message>
+        <source>(Hoofdrekenen)Teruggave :</source>
+        <translation>(Kopfrechnen) Rückgeld:</translation>
+    </message>
+    <message>
+        <source>Term2</source>
+        <translation>Term2</translation>
+    </message>
+    <message>
+        <source>Wissen van het veld &quot;Totaal&quot;.</source>
+        <translation>Das Feld „Summe“ löschen.</translation>
+    </message>
+    <message>
+        <source>Wissen van het veld &quot;Teruggave&quot;.</source>
+        <translation>Das Feld „Rückgeld“ löschen.</translation>
+    </message>
+    <message>
+        <source>In te vullen som.</source>
+        <translation>Hier die Summe eintragen.</translation>
+    </message>
+    <message>
+        <source>Hier vult u het uit het hoofd berekende teruggave-bedrag in.</source>
+        <translation>Trage hier das im Kopf berechnete Rückgeld ein.</translation>
+    </message>
+    <message>
+        <source>som, %1</source>
+        <translation>Summe, %1</translation>
+    </message>
+    <message>
+        <source>goed</source>
+        <translation>richtig</translation>
+    </message>
+    <message>
+        <source>fout</source>
+        <translation>falsch</translation>
+    </message>
+    <message>
+        <source>Som %1.</source>
+        <translation>Summe %1.</translation>
+    </message>
+    <message>
+        <source> Teruggave %1.</source>
+        <translation> Rückgeld %1.</translation>
+    </message>
+    <message>
+        <source>eenheden</source>
+        <translation>Einer</translation>
+    </message>
+    <message>
+        <source>tientallen</source>
+        <translation>Zehner</translation>
+    </message>
+    <message>
+        <source>honderdtallen</source>
+        <translation>Hunderter</translation>
+    </message>
+    <message>
+        <source>duizendtallen</source>
+        <translation>Tausender</translation>
+    </message>
+    <message>
+        <source>tienduizendtallen</source>
+        <translation>Zehntausender</translation>
+    </message>
+    <message>
+        <source>honderdduizendtallen</source>
+        <translation>Hunderttausender</translation>
+    </message>
+    <message>
+        <source>miljoenen</source>
+        <translation>Millionen</translation>
+    </message>
+    <message>
+        <source>tienmiljoenen</source>
+        <translation>Zehnmillionen</translation>
+    </message>
+    <message>
+        <source>honderdmiljoenen</source>
+        <translation>Hundertmillionen</translation>
+    </message>
+    <message>
+        <source>miljarden</source>
+        <translation>Milliarden</translation>
+    </message>
+    <message>
+        <source>tienmiljarden</source>
+        <translation>Zehnmilliarden</translation>
+    </message>
+    <message>
+        <source>honderdmiljarden</source>
+        <translation>Hundertmilliarden</translation>
+    </message>
+    <message>
+        <source>biljoenen</source>
+        <translation>Billionen</translation>
+    </message>
+    <message>
+        <source>tienbiljoenen</source>
+        <translation>Zehnbillionen</translation>
+    </message>
+    <message>
+        <source>honderdsten</source>
+        <translation>Hundertstel</translation>
+    </message>
+    <message>
+        <source>tienden</source>
+        <translation>Zehntel</translation>
+    </message>
+    <message>
+        <source>komma</source>
+        <translation>Komma</translation>
+    </message>
+    <message>
+        <source>Dit is de wachtkamer voor de tientallen(het overschot) van de vorige optel-kolom.<byte value="xd"/>Deze waarde moet bij de onderstaande kolom worden opgeteld.</source>
+        <translation>Das ist der Übertrag: die Zehner aus der Spalte rechts daneben.<byte value="xd"/>Diese Zahl musst du zur Spalte darunter addieren.</translation>
+    </message>
+    <message>
+        <source>Vul hier de som in van de optelling (van rechts naar links)<byte value="xd"/>Foute input kan steeds gewijzigd/gewist worden.</source>
+        <translation>Trage hier die Summe der Addition ein (von rechts nach links).<byte value="xd"/>Einen Fehler kannst du immer ändern oder löschen.</translation>
+    </message>
+    <message>
+        <source>Klik hier op om het veld &quot;Totaal&quot; volledig te wissen bij foute input.</source>
+        <translation>Klicke hier, um das Feld „Summe“ bei einem Fehler ganz zu löschen.</translation>
+    </message>
+    <message>
+        <source>Klik hier op om het veld &quot;Teruggave&quot; volledig te wissen bij foute input.</source>
+        <translation>Klicke hier, um das Feld „Rückgeld“ bei einem Fehler ganz zu löschen.</translation>
+    </message>
+    <message>
+        <source>U berekend uit het hoofd, welk bedrag door de kassier(ster) aan u moet terugbetaald worden, en vul dit bedrag hier in.</source>
+        <translation>Rechne im Kopf aus, wie viel dir der Kassierer oder die Kassiererin zurückgeben muss, und trage den Betrag hier ein.</translation>
+    </message>
+    <message>
+        <source>Kijk nog eens naar de %1.</source>
+        <translation>Schau dir die Spalte der %1 noch einmal an.</translation>
+    </message>
+    <message>
+        <source>Kijk nog eens naar de %1 van de teruggave.</source>
+        <translation>Schau dir beim Rückgeld die Spalte der %1 noch einmal an.</translation>
+    </message>
+    <message>
+        <source>Kijk nog eens naar de teruggave.</source>
+        <translation>Schau dir das Rückgeld noch einmal an.</translation>
+    </message>
+    <message>
+        <source>Wat je onthield bij de %1, is niet opgeteld bij de %2.</source>
+        <translation>Der Übertrag aus der Spalte der %1 wurde nicht zur Spalte der %2 addiert.</translation>
+    </message>
+    <message>
+        <source>Je schreef de hele som van elke kolom op. Schrijf onder een kolom één cijfer, en onthoud de rest voor de kolom links ervan.</source>
+        <translation>Du hast die ganze Summe jeder Spalte hingeschrieben. Schreib unter eine Spalte nur eine Ziffer und merk dir den Rest als Übertrag für die Spalte links daneben.</translation>
+    </message>
+    <message>
+        <source>Bij de %1 schreef je op wat je moest onthouden, en onthield je wat je moest opschrijven.</source>
+        <translation>In der Spalte der %1 hast du den Übertrag hingeschrieben und dir die Ziffer gemerkt, die hingehört.</translation>
+    </message>
+    <message>
+        <source>De som bij de %1 was 20 of meer: dan onthoud je 2 of meer, niet 1.</source>
+        <translation>Die Summe in der Spalte der %1 war 20 oder mehr: Dann ist der Übertrag 2 oder mehr, nicht 1.</translation>
+    </message>
+    <message>
+        <source>Zet de komma&apos;s onder elkaar: eenheden onder eenheden, tienden onder tienden.</source>
+        <translation>Schreib die Kommas genau untereinander: Einer unter Einer, Zehntel unter Zehntel.</translation>
+    </message>
+    <message>
+        <source>In de kolom van de komma komt alleen de komma. Wat je onthoudt bij de tienden, tel je op bij de eenheden.</source>
+        <translation>In die Spalte des Kommas kommt nur das Komma. Der Übertrag der Zehntel kommt zu den Einern.</translation>
+    </message>
+    <message>
+        <source>Je rekende het totaal min wat betaald is. De teruggave is wat betaald is min het totaal.</source>
+        <translation>Du hast die Summe minus den bezahlten Betrag gerechnet. Das Rückgeld ist der bezahlte Betrag minus die Summe.</translation>
+    </message>
+    <message>
+        <source>Je trok telkens het kleinste cijfer van het grootste af. Is een cijfer van wat betaald is te klein, leen dan 1 bij de kolom links ervan.</source>
+        <translation>Du hast immer die kleinere Ziffer von der größeren abgezogen. Ist eine Ziffer des bezahlten Betrags zu klein, leih dir 1 von der Spalte links daneben.</translation>
+    </message>
+    <message>
+        <source>Je leende 1 bij de %1, maar trok die niet af bij de %2.</source>
+        <translation>Du hast dir in der Spalte der %1 eine 1 geliehen, sie aber in der Spalte der %2 nicht abgezogen.</translation>
+    </message>
+    <message>
+        <source>%1 = %2: schrijf %3</source>
+        <translation>%1 = %2: schreib %3</translation>
+    </message>
+    <message>
+        <source>Alleen %1: schrijf %1</source>
+        <translation>Nur %1: schreib %1</translation>
+    </message>
+    <message>
+        <source>, onthoud %1</source>
+        <translation>, merk dir %1</translation>
+    </message>
+    <message>
+        <source>Hier komt wat je onthield: schrijf %1</source>
+        <translation>Hier kommt dein Übertrag hin: schreib %1</translation>
+    </message>
+    <message>
+        <source>Hier komt de komma.</source>
+        <translation>Hier kommt das Komma hin.</translation>
+    </message>
+    <message>
+        <source>Hier komt geen cijfer.</source>
+        <translation>Hier kommt keine Ziffer hin.</translation>
+    </message>
+    <message>
+        <source>Betaald min totaal: %1 − %2 = %3</source>
+        <translation>Bezahlt minus Summe: %1 − %2 = %3</translation>
+    </message>
+    <message>
+        <source>TOON MIJ</source>
+        <translation>ZEIG ES MIR</translation>
+    </message>
+    <message>
+        <source>Toon hoe deze kolom uitgerekend wordt (F12).</source>
+        <translation>Zeigt, wie man diese Spalte ausrechnet (F12).</translation>
+    </message>
+    <message>
+        <source>Toont in dit venster hoe de aangeduide kolom uitgerekend wordt: de cijfers, wat je onthield, de som, wat je opschrijft en wat je onthoudt.<byte value="xd"/>De oefening telt dan als geholpen.</source>
+        <translation>Zeigt in diesem Fenster, wie die markierte Spalte ausgerechnet wird: die Ziffern, der Übertrag, die Summe, was du hinschreibst und was du dir merkst.<byte value="xd"/>Die Übung zählt dann als mit Hilfe gelöst.</translation>
+    </message>
+    <message>
+        <source>Hier ging het mis</source>
+        <translation>Hier ging es schief</translation>
+    </message>
+    <message>
+        <source>Kijk nog eens naar de komma.</source>
+        <translation>Schau dir das Komma noch einmal an.</translation>
     </message>
 </context>
 <context>

@@ -302,36 +302,12 @@
         <translation>Le montant que tu as payé.</translation>
     </message>
     <message>
-        <source>Totaal :</source>
-        <translation>Total&#xa0;:</translation>
-    </message>
-    <message>
-        <source>(Hoofdrekenen)Teruggave :</source>
-        <translation>(Calcul mental) À rendre&#xa0;:</translation>
-    </message>
-    <message>
         <source>Term2</source>
         <translation>Term2</translation>
     </message>
     <message>
         <source>Plus-teken.</source>
         <translation>Signe plus.</translation>
-    </message>
-    <message>
-        <source>Wissen van het veld &quot;Totaal&quot;.</source>
-        <translation>Effacer le champ «&#xa0;Total&#xa0;».</translation>
-    </message>
-    <message>
-        <source>Wissen van het veld &quot;Teruggave&quot;.</source>
-        <translation>Effacer le champ «&#xa0;À rendre&#xa0;».</translation>
-    </message>
-    <message>
-        <source>In te vullen som.</source>
-        <translation>Somme à compléter.</translation>
-    </message>
-    <message>
-        <source>Hier vult u het uit het hoofd berekende teruggave-bedrag in.</source>
-        <translation>Écris ici la monnaie à rendre, calculée de tête.</translation>
     </message>
     <message>
         <source>&apos;%1&apos; is not a valid floating point value</source>
@@ -350,96 +326,8 @@
         <translation>Ouvrir le porte-monnaie</translation>
     </message>
     <message>
-        <source>som, %1</source>
-        <translation>somme, %1</translation>
-    </message>
-    <message>
-        <source>goed</source>
-        <translation>juste</translation>
-    </message>
-    <message>
-        <source>fout</source>
-        <translation>faux</translation>
-    </message>
-    <message>
-        <source>Som %1.</source>
-        <translation>Somme&#xa0;: %1.</translation>
-    </message>
-    <message>
-        <source> Teruggave %1.</source>
-        <translation> À rendre&#xa0;: %1.</translation>
-    </message>
-    <message>
         <source>%1 %2 %3</source>
         <translation>%1 %2 %3</translation>
-    </message>
-    <message>
-        <source>eenheden</source>
-        <translation>unités</translation>
-    </message>
-    <message>
-        <source>tientallen</source>
-        <translation>dizaines</translation>
-    </message>
-    <message>
-        <source>honderdtallen</source>
-        <translation>centaines</translation>
-    </message>
-    <message>
-        <source>duizendtallen</source>
-        <translation>unités de mille</translation>
-    </message>
-    <message>
-        <source>tienduizendtallen</source>
-        <translation>dizaines de mille</translation>
-    </message>
-    <message>
-        <source>honderdduizendtallen</source>
-        <translation>centaines de mille</translation>
-    </message>
-    <message>
-        <source>miljoenen</source>
-        <translation>millions</translation>
-    </message>
-    <message>
-        <source>tienmiljoenen</source>
-        <translation>dizaines de millions</translation>
-    </message>
-    <message>
-        <source>honderdmiljoenen</source>
-        <translation>centaines de millions</translation>
-    </message>
-    <message>
-        <source>miljarden</source>
-        <translation>milliards</translation>
-    </message>
-    <message>
-        <source>tienmiljarden</source>
-        <translation>dizaines de milliards</translation>
-    </message>
-    <message>
-        <source>honderdmiljarden</source>
-        <translation>centaines de milliards</translation>
-    </message>
-    <message>
-        <source>biljoenen</source>
-        <translation>billions</translation>
-    </message>
-    <message>
-        <source>tienbiljoenen</source>
-        <translation>dizaines de billions</translation>
-    </message>
-    <message>
-        <source>honderdsten</source>
-        <translation>centièmes</translation>
-    </message>
-    <message>
-        <source>tienden</source>
-        <translation>dixièmes</translation>
-    </message>
-    <message>
-        <source>komma</source>
-        <translation>virgule</translation>
     </message>
     <message>
         <source>Dit is de gekochte hoeveelheid van het er naast staande artikel.<byte value="xd"/>Dit is ofwel het aantal stuks, ofwel het gewicht.</source>
@@ -458,28 +346,8 @@
         <translation>Le signe plus (signe de l&apos;opération).</translation>
     </message>
     <message>
-        <source>Dit is de wachtkamer voor de tientallen(het overschot) van de vorige optel-kolom.<byte value="xd"/>Deze waarde moet bij de onderstaande kolom worden opgeteld.</source>
-        <translation>C&apos;est la retenue&#xa0;: les dizaines qui viennent de la colonne de droite.<byte value="xd"/>Ce nombre doit être ajouté à la colonne en dessous.</translation>
-    </message>
-    <message>
-        <source>Vul hier de som in van de optelling (van rechts naar links)<byte value="xd"/>Foute input kan steeds gewijzigd/gewist worden.</source>
-        <translation>Écris ici la somme de l&apos;addition (de droite à gauche).<byte value="xd"/>Tu peux toujours corriger ou effacer une erreur.</translation>
-    </message>
-    <message>
-        <source>Klik hier op om het veld &quot;Totaal&quot; volledig te wissen bij foute input.</source>
-        <translation>Clique ici pour effacer tout le champ «&#xa0;Total&#xa0;» en cas d&apos;erreur.</translation>
-    </message>
-    <message>
-        <source>Klik hier op om het veld &quot;Teruggave&quot; volledig te wissen bij foute input.</source>
-        <translation>Clique ici pour effacer tout le champ «&#xa0;À rendre&#xa0;» en cas d&apos;erreur.</translation>
-    </message>
-    <message>
         <source>Hier staat het bedrag dat door u betaald werd.<byte value="xd"/>Als dit groter is dan het te betalen bedrag wat meest voorkomt, dan moet u het terug te geven bedrag berekenen via &quot;hoofdrekenen&quot;</source>
         <translation>Voici le montant que tu as payé.<byte value="xd"/>S&apos;il est plus grand que le montant à payer, ce qui arrive le plus souvent, calcule la monnaie à rendre en «&#xa0;calcul mental&#xa0;».</translation>
-    </message>
-    <message>
-        <source>U berekend uit het hoofd, welk bedrag door de kassier(ster) aan u moet terugbetaald worden, en vul dit bedrag hier in.</source>
-        <translation>Calcule de tête combien le caissier ou la caissière doit te rendre, et écris ce montant ici.</translation>
     </message>
     <message>
         <source>Deze knop opent uw portemonnee, zodat u zelf bepaald welk bedrag u betaald.<byte value="xd"/>U heeft de keuze om met pasgeld te betalen of om een hoger bedrag te betalen, waarop u dan een &quot;teruggave&quot; kan berekenen uit het hoofd.</source>
@@ -701,6 +569,14 @@
         <source>Resultaten: puntentotaal %1 op %2, %3 %</source>
         <translation>Résultats&#xa0;: total des points %1 sur %2, %3&#xa0;%</translation>
     </message>
+    <message>
+        <source>In één keer goed: %1
+Goed na verbetering: %2
+Goed met hulp: %3</source>
+        <translation>Juste du premier coup&#xa0;: %1
+Juste après correction&#xa0;: %2
+Juste avec de l&apos;aide&#xa0;: %3</translation>
+    </message>
 </context>
 <context>
     <name>SettingsBar</name>
@@ -819,6 +695,241 @@
     <message>
         <source>De ladder van de school bepaalt deze instelling.</source>
         <translation>L&apos;échelle de l&apos;école fixe ce réglage.</translation>
+    </message>
+</context>
+<context>
+    <name>SumRowPanel</name>
+    <message>
+        <source>Totaal :</source>
+        <translation>Total&#xa0;:</translation>
+    </message>
+    <message>
+        <source>(Hoofdrekenen)Teruggave :</source>
+        <translation>(Calcul mental) À rendre&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Term2</source>
+        <translation>Term2</translation>
+    </message>
+    <message>
+        <source>Wissen van het veld &quot;Totaal&quot;.</source>
+        <translation>Effacer le champ «&#xa0;Total&#xa0;».</translation>
+    </message>
+    <message>
+        <source>Wissen van het veld &quot;Teruggave&quot;.</source>
+        <translation>Effacer le champ «&#xa0;À rendre&#xa0;».</translation>
+    </message>
+    <message>
+        <source>In te vullen som.</source>
+        <translation>Somme à compléter.</translation>
+    </message>
+    <message>
+        <source>Hier vult u het uit het hoofd berekende teruggave-bedrag in.</source>
+        <translation>Écris ici la monnaie à rendre, calculée de tête.</translation>
+    </message>
+    <message>
+        <source>som, %1</source>
+        <translation>somme, %1</translation>
+    </message>
+    <message>
+        <source>goed</source>
+        <translation>juste</translation>
+    </message>
+    <message>
+        <source>fout</source>
+        <translation>faux</translation>
+    </message>
+    <message>
+        <source>Som %1.</source>
+        <translation>Somme&#xa0;: %1.</translation>
+    </message>
+    <message>
+        <source> Teruggave %1.</source>
+        <translation> À rendre&#xa0;: %1.</translation>
+    </message>
+    <message>
+        <source>eenheden</source>
+        <translation>unités</translation>
+    </message>
+    <message>
+        <source>tientallen</source>
+        <translation>dizaines</translation>
+    </message>
+    <message>
+        <source>honderdtallen</source>
+        <translation>centaines</translation>
+    </message>
+    <message>
+        <source>duizendtallen</source>
+        <translation>unités de mille</translation>
+    </message>
+    <message>
+        <source>tienduizendtallen</source>
+        <translation>dizaines de mille</translation>
+    </message>
+    <message>
+        <source>honderdduizendtallen</source>
+        <translation>centaines de mille</translation>
+    </message>
+    <message>
+        <source>miljoenen</source>
+        <translation>millions</translation>
+    </message>
+    <message>
+        <source>tienmiljoenen</source>
+        <translation>dizaines de millions</translation>
+    </message>
+    <message>
+        <source>honderdmiljoenen</source>
+        <translation>centaines de millions</translation>
+    </message>
+    <message>
+        <source>miljarden</source>
+        <translation>milliards</translation>
+    </message>
+    <message>
+        <source>tienmiljarden</source>
+        <translation>dizaines de milliards</translation>
+    </message>
+    <message>
+        <source>honderdmiljarden</source>
+        <translation>centaines de milliards</translation>
+    </message>
+    <message>
+        <source>biljoenen</source>
+        <translation>billions</translation>
+    </message>
+    <message>
+        <source>tienbiljoenen</source>
+        <translation>dizaines de billions</translation>
+    </message>
+    <message>
+        <source>honderdsten</source>
+        <translation>centièmes</translation>
+    </message>
+    <message>
+        <source>tienden</source>
+        <translation>dixièmes</translation>
+    </message>
+    <message>
+        <source>komma</source>
+        <translation>virgule</translation>
+    </message>
+    <message>
+        <source>Dit is de wachtkamer voor de tientallen(het overschot) van de vorige optel-kolom.<byte value="xd"/>Deze waarde moet bij de onderstaande kolom worden opgeteld.</source>
+        <translation>C&apos;est la retenue&#xa0;: les dizaines qui viennent de la colonne de droite.<byte value="xd"/>Ce nombre doit être ajouté à la colonne en dessous.</translation>
+    </message>
+    <message>
+        <source>Vul hier de som in van de optelling (van rechts naar links)<byte value="xd"/>Foute input kan steeds gewijzigd/gewist worden.</source>
+        <translation>Écris ici la somme de l&apos;addition (de droite à gauche).<byte value="xd"/>Tu peux toujours corriger ou effacer une erreur.</translation>
+    </message>
+    <message>
+        <source>Klik hier op om het veld &quot;Totaal&quot; volledig te wissen bij foute input.</source>
+        <translation>Clique ici pour effacer tout le champ «&#xa0;Total&#xa0;» en cas d&apos;erreur.</translation>
+    </message>
+    <message>
+        <source>Klik hier op om het veld &quot;Teruggave&quot; volledig te wissen bij foute input.</source>
+        <translation>Clique ici pour effacer tout le champ «&#xa0;À rendre&#xa0;» en cas d&apos;erreur.</translation>
+    </message>
+    <message>
+        <source>U berekend uit het hoofd, welk bedrag door de kassier(ster) aan u moet terugbetaald worden, en vul dit bedrag hier in.</source>
+        <translation>Calcule de tête combien le caissier ou la caissière doit te rendre, et écris ce montant ici.</translation>
+    </message>
+    <message>
+        <source>Kijk nog eens naar de %1.</source>
+        <translation>Regarde encore la colonne des %1.</translation>
+    </message>
+    <message>
+        <source>Kijk nog eens naar de %1 van de teruggave.</source>
+        <translation>Regarde encore la colonne des %1 de la monnaie à rendre.</translation>
+    </message>
+    <message>
+        <source>Kijk nog eens naar de teruggave.</source>
+        <translation>Regarde encore la monnaie à rendre.</translation>
+    </message>
+    <message>
+        <source>Wat je onthield bij de %1, is niet opgeteld bij de %2.</source>
+        <translation>La retenue de la colonne des %1 n&apos;a pas été ajoutée à la colonne des %2.</translation>
+    </message>
+    <message>
+        <source>Je schreef de hele som van elke kolom op. Schrijf onder een kolom één cijfer, en onthoud de rest voor de kolom links ervan.</source>
+        <translation>Tu as écrit la somme entière de chaque colonne. Sous une colonne, écris un seul chiffre, et retiens le reste pour la colonne de gauche.</translation>
+    </message>
+    <message>
+        <source>Bij de %1 schreef je op wat je moest onthouden, en onthield je wat je moest opschrijven.</source>
+        <translation>Dans la colonne des %1, tu as écrit ce que tu devais retenir, et retenu ce que tu devais écrire.</translation>
+    </message>
+    <message>
+        <source>De som bij de %1 was 20 of meer: dan onthoud je 2 of meer, niet 1.</source>
+        <translation>La somme de la colonne des %1 faisait 20 ou plus&#xa0;: alors tu retiens 2 ou plus, pas 1.</translation>
+    </message>
+    <message>
+        <source>Zet de komma&apos;s onder elkaar: eenheden onder eenheden, tienden onder tienden.</source>
+        <translation>Place les virgules les unes sous les autres&#xa0;: les unités sous les unités, les dixièmes sous les dixièmes.</translation>
+    </message>
+    <message>
+        <source>In de kolom van de komma komt alleen de komma. Wat je onthoudt bij de tienden, tel je op bij de eenheden.</source>
+        <translation>Dans la colonne de la virgule, il n&apos;y a que la virgule. La retenue des dixièmes s&apos;ajoute aux unités.</translation>
+    </message>
+    <message>
+        <source>Je rekende het totaal min wat betaald is. De teruggave is wat betaald is min het totaal.</source>
+        <translation>Tu as calculé le total moins ce qui a été payé. La monnaie à rendre, c&apos;est ce qui a été payé moins le total.</translation>
+    </message>
+    <message>
+        <source>Je trok telkens het kleinste cijfer van het grootste af. Is een cijfer van wat betaald is te klein, leen dan 1 bij de kolom links ervan.</source>
+        <translation>Tu as chaque fois soustrait le plus petit chiffre du plus grand. Si un chiffre de ce qui a été payé est trop petit, emprunte 1 à la colonne de gauche.</translation>
+    </message>
+    <message>
+        <source>Je leende 1 bij de %1, maar trok die niet af bij de %2.</source>
+        <translation>Tu as emprunté 1 dans la colonne des %1, mais tu ne l&apos;as pas enlevé dans la colonne des %2.</translation>
+    </message>
+    <message>
+        <source>%1 = %2: schrijf %3</source>
+        <translation>%1 = %2&#xa0;: écris %3</translation>
+    </message>
+    <message>
+        <source>Alleen %1: schrijf %1</source>
+        <translation>Seulement %1&#xa0;: écris %1</translation>
+    </message>
+    <message>
+        <source>, onthoud %1</source>
+        <translation>, retiens %1</translation>
+    </message>
+    <message>
+        <source>Hier komt wat je onthield: schrijf %1</source>
+        <translation>Ici vient ta retenue&#xa0;: écris %1</translation>
+    </message>
+    <message>
+        <source>Hier komt de komma.</source>
+        <translation>Ici vient la virgule.</translation>
+    </message>
+    <message>
+        <source>Hier komt geen cijfer.</source>
+        <translation>Ici, pas de chiffre.</translation>
+    </message>
+    <message>
+        <source>Betaald min totaal: %1 − %2 = %3</source>
+        <translation>Payé moins total&#xa0;: %1 − %2 = %3</translation>
+    </message>
+    <message>
+        <source>TOON MIJ</source>
+        <translation>MONTRE-MOI</translation>
+    </message>
+    <message>
+        <source>Toon hoe deze kolom uitgerekend wordt (F12).</source>
+        <translation>Montre comment calculer cette colonne (F12).</translation>
+    </message>
+    <message>
+        <source>Toont in dit venster hoe de aangeduide kolom uitgerekend wordt: de cijfers, wat je onthield, de som, wat je opschrijft en wat je onthoudt.<byte value="xd"/>De oefening telt dan als geholpen.</source>
+        <translation>Montre dans cette fenêtre comment calculer la colonne marquée&#xa0;: les chiffres, la retenue, la somme, ce que tu écris et ce que tu retiens.<byte value="xd"/>L&apos;exercice compte alors comme réussi avec de l&apos;aide.</translation>
+    </message>
+    <message>
+        <source>Hier ging het mis</source>
+        <translation>L&apos;erreur est ici</translation>
+    </message>
+    <message>
+        <source>Kijk nog eens naar de komma.</source>
+        <translation>Regarde encore la virgule.</translation>
     </message>
 </context>
 <context>

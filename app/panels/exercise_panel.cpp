@@ -16,22 +16,6 @@ using namespace look;
 
 namespace {
 
-bool Shown(const QWidget* w) {
-    return !w->isHidden();
-}
-
-void SetTextColour(QLineEdit* box, const QColor& colour) {
-    // Every typed character comes through here: leave an unchanged palette alone.
-    if (box->palette().color(QPalette::Text) != colour) {
-        SetTextColor(box, colour);
-    }
-}
-
-} // namespace
-
-// ------------------------------------------------------------------------------ texts
-namespace {
-
 struct ExerciseTexts {
     QString Next = ExercisePanel::tr("VOLGENDE OEFENING");
     QString NextTip = ExercisePanel::tr("Klik hier voor de volgende oefening in de reeks.");
@@ -42,26 +26,14 @@ struct ExerciseTexts {
     QString PriceTip = ExercisePanel::tr("op te tellen waarde/prijs");
     QString Paid = ExercisePanel::tr("Betaald :");
     QString PaidTip = ExercisePanel::tr("Het door u betaalde bedrag.");
-    QString Total = ExercisePanel::tr("Totaal :");
-    QString Change = ExercisePanel::tr("(Hoofdrekenen)Teruggave :");
     QString CaptionTip = ExercisePanel::tr("Term2");
     QString PlusTip = ExercisePanel::tr("Plus-teken.");
-    QString ClearSumTip = ExercisePanel::tr("Wissen van het veld \"Totaal\".");
-    QString ClearChangeTip = ExercisePanel::tr("Wissen van het veld \"Teruggave\".");
-    QString SumBoxTip = ExercisePanel::tr("In te vullen som.");
-    QString ChangeTip =
-        ExercisePanel::tr("Hier vult u het uit het hoofd berekende teruggave-bedrag in.");
     // The check's message when the sum row is no number; %1 is the row as read.
     QString NotANumber = ExercisePanel::tr("'%1' is not a valid floating point value");
     // For a screen reader.
     QString Exercise = ExercisePanel::tr("Oefening");
     QString SumLine = ExercisePanel::tr("Somstreep");
     QString OpenWallet = ExercisePanel::tr("Portemonnee openen");
-    QString SumBox = ExercisePanel::tr("som, %1"); // %1: the column
-    QString Right = ExercisePanel::tr("goed");
-    QString Wrong = ExercisePanel::tr("fout");
-    QString SumJudged = ExercisePanel::tr("Som %1.");             // %1: right or wrong
-    QString ChangeJudged = ExercisePanel::tr(" Teruggave %1.");   // %1: right or wrong
     QString ReceiptLine = ExercisePanel::tr("%1 %2 %3");          // quantity, article, price
     QString ExerciseSaid = ExercisePanel::tr("Oefening %1: %2."); // number, the addends
     QString Plus = ExercisePanel::tr("plus");
@@ -82,18 +54,6 @@ struct ExerciseTexts {
     QString EurosAndCents(int euros, int cents) const {
         return ExercisePanel::tr("%n euro %1", nullptr, euros).arg(cents);
     }
-    // The columns of the sum boxes from the right, with the decimal comma or without.
-    QStringList Columns = {
-        ExercisePanel::tr("eenheden"),          ExercisePanel::tr("tientallen"),
-        ExercisePanel::tr("honderdtallen"),     ExercisePanel::tr("duizendtallen"),
-        ExercisePanel::tr("tienduizendtallen"), ExercisePanel::tr("honderdduizendtallen"),
-        ExercisePanel::tr("miljoenen"),         ExercisePanel::tr("tienmiljoenen"),
-        ExercisePanel::tr("honderdmiljoenen"),  ExercisePanel::tr("miljarden"),
-        ExercisePanel::tr("tienmiljarden"),     ExercisePanel::tr("honderdmiljarden"),
-        ExercisePanel::tr("biljoenen"),         ExercisePanel::tr("tienbiljoenen")};
-    QString Hundredths = ExercisePanel::tr("honderdsten");
-    QString Tenths = ExercisePanel::tr("tienden");
-    QString Comma = ExercisePanel::tr("komma");
     // What the help box says of each control, word for word, spelling slips included
     // ("berekent", "samensteld"): pupils and teachers know these texts as they are.
     // Lines are joined by a carriage return; some texts open with an empty line.
@@ -105,23 +65,10 @@ struct ExerciseTexts {
         ExercisePanel::tr("Op te tellen waarde.\r"
                           "Bij een kasticket is dit de totaalprijs die bij een artikel behoort.");
     QString Label11MouseMove = ExercisePanel::tr("Het plus-teken (bewerkingsteken).");
-    QString HulpjeMouseMove = ExercisePanel::tr(
-        "Dit is de wachtkamer voor de tientallen(het overschot) van de vorige optel-kolom.\r"
-        "Deze waarde moet bij de onderstaande kolom worden opgeteld.");
-    QString Tot14MouseMove =
-        ExercisePanel::tr("Vul hier de som in van de optelling (van rechts naar links)\r"
-                          "Foute input kan steeds gewijzigd/gewist worden.");
-    QString Wis1MouseMove = ExercisePanel::tr(
-        "Klik hier op om het veld \"Totaal\" volledig te wissen bij foute input.");
-    QString Wis2MouseMove = ExercisePanel::tr(
-        "Klik hier op om het veld \"Teruggave\" volledig te wissen bij foute input.");
     QString BetaaldMouseMove =
         ExercisePanel::tr("Hier staat het bedrag dat door u betaald werd.\r"
                           "Als dit groter is dan het te betalen bedrag wat meest voorkomt, dan "
                           "moet u het terug te geven bedrag berekenen via \"hoofdrekenen\"");
-    QString TeruggaveMouseMove =
-        ExercisePanel::tr("U berekend uit het hoofd, welk bedrag door de kassier(ster) aan u "
-                          "moet terugbetaald worden, en vul dit bedrag hier in.");
     QString GeldMouseMove = ExercisePanel::tr(
         "Deze knop opent uw portemonnee, zodat u zelf bepaald welk bedrag u betaald.\r"
         "U heeft de keuze om met pasgeld te betalen of om een hoger bedrag te betalen, waarop "
@@ -140,28 +87,6 @@ struct ExerciseTexts {
 const ExerciseTexts& Texts() {
     static const ExerciseTexts texts;
     return texts;
-}
-
-// The column box n (1 = rightmost) stands for, with the decimal comma in box 3 or none.
-QString ColumnName(int n, bool decimal) {
-    const ExerciseTexts& t = Texts();
-    if (decimal) {
-        if (n == 1) {
-            return t.Hundredths;
-        }
-        if (n == 2) {
-            return t.Tenths;
-        }
-        if (n == 3) {
-            return t.Comma;
-        }
-        n -= 3;
-    }
-    return t.Columns[n - 1];
-}
-
-QString GoodOrWrong(bool right) {
-    return right ? Texts().Right : Texts().Wrong;
 }
 
 // The catalogue's Dutch (an article's name, a unit) in the pupil's language.
@@ -292,66 +217,14 @@ void ExercisePanel::Build(QWidget* window) {
                         Qt::AlignRight, amountRaise);
     SetTip(Betaald, t.PaidTip);
     Betaald->hide();
-    lblTotaal = MakeLabel(Panel1, "lblTotaal", t.Total, {314, 304, 66, 18}, footFont, Black,
-                          Qt::AlignRight);
-    SetTip(lblTotaal, t.CaptionTip);
-    lblTeruggave = MakeLabel(Panel1, "lblTeruggave", t.Change, {164, 416, 217, 18}, footFont, Black,
-                             Qt::AlignRight);
-    SetTip(lblTeruggave, t.CaptionTip);
-    lblTeruggave->hide();
     Label11 = MakeLabel(Panel1, "Label11", QStringLiteral("+"), {388, 264, 18, 26},
                         Font(kCourier, 27, Bold), Black);
     SetTip(Label11, t.PlusTip);
-    Hulpje = MakeLabel(Panel1, "Hulpje", QStringLiteral("0"), {549, 17, 14, 20},
-                       Font(kCourier, 21, Bold), Blue);
-    Hulpje->hide();
     Geld =
         MakePicture(Panel1, "Geld", {593, 357, 43, 32}, QStringLiteral(":/images/purse.jpg"), true);
     Geld->hide();
-
-    auto makeClearButton = [this](const char* name, int top, const QString& tip) {
-        auto* b = Named(new QToolButton(Panel1), name);
-        b->setText(QStringLiteral("*"));
-        b->setGeometry(603, top, 23, 23);
-        b->setFont(Font(kArial, 27, Bold | Italic));
-        SetTextColor(b, Purple);
-        b->setFocusPolicy(Qt::NoFocus);
-        b->setCursor(Qt::PointingHandCursor);
-        SetTip(b, tip);
-        return b;
-    };
-    Wis1 = makeClearButton("Wis1", 302, t.ClearSumTip);
-    Wis2 = makeClearButton("Wis2", 417, t.ClearChangeTip);
-    Wis2->hide();
-
     Panel4 = MakePanel(Panel1, "Panel4", {388, 292, 187, 5},
                        {Black, Bevel::None, Bevel::None, 0, 0, false});
-
-    const QFont boxFont = Font(kCourier, 21, Bold);
-    for (int k = 1; k <= 14; ++k) {
-        const QByteArray name = "Tot" + QByteArray::number(k);
-        auto* box = Named(new EditBox(Panel1, true), name.constData());
-        box->setGeometry(573 - 13 * k, 301, 13, 23);
-        box->setFrame(false);
-        box->setFont(boxFont);
-        box->setAlignment(Qt::AlignRight);
-        // The glyph is as wide as the box: no inner margin may clip it.
-        box->setTextMargins(-2, 0, -2, 0);
-        box->setText(QStringLiteral("0"));
-        SetTextColor(box, Black);
-        SetFieldColor(box, White);
-        box->setFocusPolicy(Qt::StrongFocus);
-        SetTip(box, t.SumBoxTip);
-        Tot[At(k)] = box;
-    }
-    Teruggave = Named(new EditBox(Panel1, true), "Teruggave");
-    Teruggave->setGeometry(389, 413, 186, 28);
-    Teruggave->setFont(boxFont);
-    SetTextColor(Teruggave, Black);
-    SetFieldColor(Teruggave, White);
-    Teruggave->setFocusPolicy(Qt::StrongFocus);
-    SetTip(Teruggave, t.ChangeTip);
-    Teruggave->hide();
 
     for (QWidget* w : {static_cast<QWidget*>(Panel1), static_cast<QWidget*>(VolgendeOefening),
                        static_cast<QWidget*>(Kontroleer)}) {
@@ -360,31 +233,6 @@ void ExercisePanel::Build(QWidget* window) {
 }
 
 void ExercisePanel::Connect() {
-    guards_.insert(Teruggave, new TextGuard(Teruggave));
-    for (int n = 1; n <= 14; ++n) {
-        guards_.insert(Tot[At(n)], new TextGuard(Tot[At(n)]));
-    }
-    for (int n = 1; n <= 14; ++n) {
-        EditBox* box = Tot[At(n)];
-        connect(box, &QLineEdit::textChanged, this, [this, n] { Tot1Change(n); });
-        connect(box, &EditBox::keyDown, this, [this, n](int key) { Tot1KeyDown(n, key); });
-        connect(box, &EditBox::keyPress, this, &ExercisePanel::Tot1KeyPress);
-        // The help asked for in a box is said once; leaving the box takes it back.
-        connect(box, &EditBox::focusLost, this, [this, n] { DescribeSumBox(n); });
-        // The carry label stays where it is when the leftmost box takes the focus.
-        if (n <= 13) {
-            connect(box, &EditBox::focusGained, this, [this, n] { Tot1Enter(n); });
-        }
-    }
-    connect(Wis1, &QToolButton::clicked, this, &ExercisePanel::Wis1Click);
-    connect(Teruggave, &EditBox::keyDown, this, &ExercisePanel::TeruggaveKeyDown);
-    connect(Teruggave, &EditBox::focusLost, this, &ExercisePanel::TeruggaveExit);
-    connect(Teruggave, &QLineEdit::textChanged, this, [this] {
-        if (!PutBack(Teruggave)) {
-            DropInvisible(Teruggave);
-        }
-    });
-    connect(Wis2, &QToolButton::clicked, this, &ExercisePanel::Wis2Click);
     connect(Kontroleer, &MouseButton::mouseDown, this, &ExercisePanel::checkPressed);
     connect(Kontroleer, &MouseButton::mouseUp, this, &ExercisePanel::KontroleerMouseUp);
     connect(VolgendeOefening, &QPushButton::clicked, this, &ExercisePanel::VolgendeOefeningClick);
@@ -396,25 +244,11 @@ void ExercisePanel::NameControls() {
     SetName(Panel1, t.Exercise);
     SetName(Panel4, t.SumLine);
     SetName(Geld, t.OpenWallet);
-    // The captions under the sum and the amounts explain what they stand beside.
-    const std::pair<QLabel*, QString> captions[] = {{lblTotaal, Texts().Tot14MouseMove},
-                                                    {lblBetaald, Texts().BetaaldMouseMove},
-                                                    {lblTeruggave, Texts().TeruggaveMouseMove}};
-    for (const auto& [label, help] : captions) {
-        SetDescription(label, help.isEmpty() ? label->text() : HelpDisplayText(help));
-    }
-    // Each amount is labelled by its caption (LABELLED_BY), as each field by its own. The
-    // sum boxes are not: a screen reader would read the units box by the caption
-    // "Totaal :" instead of by its column.
+    // The caption beside the amount paid explains what it stands beside, and labels it
+    // (LABELLED_BY).
+    SetDescription(lblBetaald, HelpDisplayText(Texts().BetaaldMouseMove));
     lblBetaald->setBuddy(Betaald);
-    lblTeruggave->setBuddy(Teruggave);
     announcer_ = new Announcer(Panel1->window());
-    // A sum box explains itself when asked (F1, the pointer), not each time the focus
-    // comes: the pupil moves through them with every digit.
-    for (int n = 1; n <= 14; ++n) {
-        HelpOnRequest(Tot[At(n)]);
-    }
-    NameSumBoxes(false);
 }
 
 void ExercisePanel::Expose(Controls& ui) const {
@@ -429,25 +263,14 @@ void ExercisePanel::ListHelp(HelpMap& help) const {
         help.insert(Prijs[At(r)], Texts().Prijs1MouseMove);
     }
     help.insert(Label11, Texts().Label11MouseMove);
-    help.insert(Hulpje, Texts().HulpjeMouseMove);
-    for (int k = 1; k <= 14; ++k) {
-        help.insert(Tot[At(k)], Texts().Tot14MouseMove);
-    }
-    help.insert(Wis1, Texts().Wis1MouseMove);
-    help.insert(Wis2, Texts().Wis2MouseMove);
     help.insert(Betaald, Texts().BetaaldMouseMove);
-    help.insert(Teruggave, Texts().TeruggaveMouseMove);
     help.insert(Geld, Texts().GeldMouseMove);
     help.insert(Kontroleer, Texts().KontroleerMouseMove);
     help.insert(VolgendeOefening, Texts().VolgendeOefeningMouseMove);
 }
 
 int ExercisePanel::CarryLabelLeft(int priceLeft, Amount columnWidth, int box) {
-    // Over box 13 the label stands 0.2 of a column left of the price label, not a whole
-    // column further left as the steady step would put it.
-    const double columns = box == 13 ? -0.2 : 11.2 - (box - 1);
-    const double width = static_cast<double>(columnWidth) / AmountScale;
-    return static_cast<int>(std::trunc(priceLeft + columns * width));
+    return kit::CarryLabelLeft(priceLeft, columnWidth, box);
 }
 
 // ----------------------------------------------------------------------------- drawing
@@ -488,23 +311,14 @@ void ExercisePanel::DrawExercise() {
         Aantal[At(r)]->setVisible(inUse && receipt);
         Artikel[At(r)]->setVisible(inUse && receipt);
     }
-    for (QWidget* w :
-         std::initializer_list<QWidget*>{lblBetaald, Betaald, lblTeruggave, Teruggave, Wis2}) {
+    for (QWidget* w : std::initializer_list<QWidget*>{lblBetaald, Betaald}) {
         w->setVisible(receipt);
     }
     Geld->setVisible(receipt && settings.PayFromWallet);
-    if (receipt) {
-        Write(Teruggave, QString());
-    } else {
+    if (!receipt) {
         Betaald->clear();
     }
-    for (int k = 1; k <= 14; ++k) {
-        Tot[At(k)]->setVisible(ex.ExpectedChar[At(k)] != ' ');
-    }
-    // The carry label waits one row above the top addend.
-    Hulpje->move(Hulpje->x(), Prijs[At(top)]->y() - Prijs[11]->height());
-    Hulpje->setVisible(settings.Helps);
-    ClearSumRow();
+    emit exerciseShown();
     NameExercise();
     SayExercise();
 }
@@ -530,25 +344,8 @@ void ExercisePanel::SayExercise() {
     announcer_->Say(said);
 }
 
-void ExercisePanel::NameSumBoxes(bool decimal) {
-    for (int n = 1; n <= 14; ++n) {
-        SetName(Tot[At(n)], Texts().SumBox.arg(ColumnName(n, decimal)));
-        DescribeSumBox(n);
-    }
-}
-
-void ExercisePanel::DescribeSumBox(int n) {
-    // Besides its column a box has the judgement to tell, or nothing: its description is
-    // then its name, which a screen reader does not read twice (without one it would
-    // read the tooltip, with every digit typed).
-    EditBox* box = Tot[At(n)];
-    const bool judged = !sumDescription_.isEmpty() && Shown(box);
-    SetDescription(box, judged ? sumDescription_ : box->accessibleName());
-}
-
 void ExercisePanel::NameExercise() {
     const ExerciseState& ex = lesson_.Exercise();
-    NameSumBoxes(ex.ExpectedChar[3] == ',');
     // A receipt is read line by line: the price carries its whole line, as said.
     const bool receipt = lesson_.Receipt();
     const int top = lesson_.FirstLineInUse();
@@ -579,287 +376,9 @@ void ExercisePanel::TellUnreadable(const Judgement& j) {
     }
 }
 
-void ExercisePanel::ShowJudgement(const Judgement& j) {
-    const QColor sum = j.SumRight ? Green : Red;
-    for (int n = 1; n <= 14; ++n) {
-        SetFieldColor(Tot[At(n)], sum);
-    }
-    if (j.ChangeRight) {
-        Write(Teruggave, Q(j.ChangeText));
-        SetFieldColor(Teruggave, *j.ChangeRight ? Green : Red);
-    }
-    QString said = Texts().SumJudged.arg(GoodOrWrong(j.SumRight));
-    sumDescription_ = GoodOrWrong(j.SumRight);
-    for (int n = 1; n <= 14; ++n) {
-        DescribeSumBox(n);
-    }
-    if (j.ChangeRight) {
-        said += Texts().ChangeJudged.arg(GoodOrWrong(*j.ChangeRight));
-        SetDescription(Teruggave, GoodOrWrong(*j.ChangeRight));
-    }
-    announcer_->Say(said);
-}
-
-void ExercisePanel::SetJudgementColours(const QColor& sum, const QColor& change) {
-    for (int n = 1; n <= 14; ++n) {
-        SetFieldColor(Tot[At(n)], sum);
-    }
-    SetFieldColor(Teruggave, change);
-    if (sum == White && change == White) {
-        ClearJudgement();
-    }
-}
-
-void ExercisePanel::ClearJudgement() {
-    sumDescription_.clear();
-    for (int n = 1; n <= 14; ++n) {
-        DescribeSumBox(n);
-    }
-    SetDescription(Teruggave, HelpDisplayText(Texts().TeruggaveMouseMove));
-}
-
-void ExercisePanel::ClearSumRow() {
-    for (int n = 1; n <= 14; ++n) {
-        SetFieldColor(Tot[At(n)], White);
-    }
-    // Each assignment runs the box's change rule: "0" is accepted, the other boxes are
-    // emptied; a box that is empty already stays as it is. The rules' focus moves
-    // wait for the end, where the focus goes to the units box once, as the last of them
-    // would have put it: a screen reader hears the focus arrive there and nowhere else.
-    const bool unitsHadFocus = Tot[1]->hasFocus();
-    clearing_ = true;
-    Write(Tot[1], QStringLiteral("0"));
-    for (int n = 2; n <= 14; ++n) {
-        if (!Tot[At(n)]->text().isEmpty()) {
-            Write(Tot[At(n)], QString()); // as the refused blank would leave it
-        }
-    }
-    clearing_ = false;
-    SetFieldColor(Teruggave, White);
-    ClearJudgement();
-    if (unitsHadFocus && Shown(Tot[2])) {
-        // The units box would have left and taken the focus back: it enters it again.
-        Tot1Enter(1);
-    }
-    FocusUnitsBox();
-}
-
-SumBoxTexts ExercisePanel::SumRow() const {
-    SumBoxTexts boxes;
-    for (int n = 1; n <= 14; ++n) {
-        if (Shown(Tot[At(n)])) {
-            boxes[At(n)] = Tot[At(n)]->text().toStdString();
-        }
-    }
-    return boxes;
-}
-
-std::string ExercisePanel::ChangeText() const {
-    return Teruggave->text().toStdString();
-}
-
-// ----------------------------------------------------------------------------- the sum row
-namespace {
-
-// A character that takes no room on screen: a format or control character (a zero-width
-// space, a direction mark), a line or paragraph separator, or a mark that joins the one
-// before it. An input method or a screen reader may put one in a box; it does not belong.
-bool Invisible(QChar c) {
-    switch (c.category()) {
-    case QChar::Other_Format:
-    case QChar::Other_Control:
-    case QChar::Separator_Line:
-    case QChar::Separator_Paragraph:
-    case QChar::Mark_NonSpacing:
-    case QChar::Mark_Enclosing:
-        return true;
-    default:
-        return false;
-    }
-}
-
-} // namespace
-
-void ExercisePanel::Write(QLineEdit* box, const QString& text) {
-    guards_.value(box)->Write(text);
-}
-
-bool ExercisePanel::PutBack(QLineEdit* box) {
-    // A pupil types only into the box that has the focus; a text pasted or dropped there
-    // goes through the box's rules as typed.
-    return guards_.value(box)->PutBack(true);
-}
-
-bool ExercisePanel::DropInvisible(QLineEdit* box) {
-    const QString text = box->text();
-    if (std::none_of(text.begin(), text.end(), Invisible)) {
-        return false;
-    }
-    QString visible;
-    for (QChar c : text) {
-        if (!Invisible(c)) {
-            visible += c;
-        }
-    }
-    Write(box, visible);
-    return true;
-}
-void ExercisePanel::Tot1Change(int n) {
-    EditBox* box = Tot[At(n)];
-    if (PutBack(box)) {
-        return;
-    }
-    // Characters a pupil cannot see never stay (the rule runs again, nested, for the rest).
-    if (DropInvisible(box)) {
-        return;
-    }
-    const bool rejected = IsRejectedEntry(box->text().toStdString());
-    if (box->text() == QStringLiteral(".")) {
-        Write(box, QStringLiteral(",")); // runs this rule again, nested, for ","
-    }
-    if (rejected) {
-        if (n == 1) {
-            // The units box keeps a refused text as it stands, and the focus: the next
-            // character joins the text instead of replacing it. Only a focus that has gone
-            // elsewhere (Backspace moves it on before emptying the box) comes back.
-            if (Tot[1]->hasFocus()) {
-                Hulpje->clear();
-            } else {
-                FocusUnitsBox();
-            }
-        } else {
-            Write(box, QString());
-            if (Shown(box) && !clearing_) {
-                box->setFocus();
-            }
-        }
-    } else {
-        const int next = n == 14 ? 1 : n + 1;
-        if (Shown(Tot[At(next)]) && !clearing_) {
-            Tot[At(next)]->setFocus();
-        }
-    }
-    SetTextColour(box, Black);
-    if (lesson_.Settings().Helps &&
-        box->text() != QString(QLatin1Char(lesson_.Exercise().ExpectedChar[At(n)]))) {
-        SetTextColour(box, Red);
-    }
-}
-
-void ExercisePanel::FocusUnitsBox() {
-    if (Shown(Tot[1])) {
-        if (Tot[1]->hasFocus()) {
-            // Already there: select as a focus move by the program would, so that the
-            // next character replaces the text instead of making it two characters long.
-            Tot[1]->selectAll();
-        } else {
-            Tot[1]->setFocus();
-        }
-        Hulpje->clear();
-    }
-}
-
-void ExercisePanel::FocusChangeField() {
-    Teruggave->setFocus(Qt::OtherFocusReason);
-}
-
-void ExercisePanel::ChainTabAfter(QWidget* previous) {
-    static const int order[] = {1, 2, 4, 3, 8, 7, 6, 5, 12, 11, 10, 9, 14, 13};
-    for (int k : order) {
-        QWidget::setTabOrder(previous, Tot[At(k)]);
-        previous = Tot[At(k)];
-    }
-    QWidget::setTabOrder(previous, Teruggave);
-}
-
-bool ExercisePanel::InAnswer(const QWidget* w) const {
-    return w == Teruggave || std::find(Tot.begin(), Tot.end(), w) != Tot.end();
-}
-
-void ExercisePanel::Tot1KeyDown(int n, int key) {
-    const bool backspace = key == Qt::Key_Backspace;
-    if (backspace || key == Qt::Key_Left) {
-        if (n == 14) {
-            if (!backspace) {
-                Tot[1]->setFocus();
-            }
-        } else if (Shown(Tot[At(n + 1)])) {
-            Tot[At(n + 1)]->setFocus();
-        } else {
-            FocusUnitsBox();
-        }
-    } else if (key == Qt::Key_Right) {
-        if (n == 1) {
-            FocusLeftmostBox();
-        } else {
-            Tot[At(n - 1)]->setFocus();
-        }
-    }
-    // The Backspace itself still reaches this box after the focus has left it. It must
-    // clear what the box holds, wherever a mouse click left the caret, so that the
-    // emptied box takes the focus back through its change rule; an empty box lets the
-    // focus go on to the left.
-    if (backspace && !Tot[At(n)]->text().isEmpty()) {
-        Tot[At(n)]->selectAll();
-    }
-}
-
-void ExercisePanel::Tot1KeyPress(QChar key) {
-    if (key == QChar(13) && lesson_.Receipt() && Shown(Teruggave)) {
-        Teruggave->setFocus();
-    }
-}
-
-void ExercisePanel::Tot1Enter(int n) {
-    if (!lesson_.Settings().Helps) {
-        return;
-    }
-    Hulpje->move(CarryLabelLeft(Prijs[12]->x(), columnWidth_, n), Hulpje->y());
-    const int carry = CarryIntoBox(lesson_.Exercise().Carry, n, lesson_.Settings().Addends.Decimal);
-    Hulpje->setText(carry == 0 ? QString() : QString::number(carry));
-}
-
-void ExercisePanel::FocusLeftmostBox() {
-    for (int n = 14; n >= 2; --n) {
-        if (Shown(Tot[At(n)])) {
-            Tot[At(n)]->setFocus();
-            return;
-        }
-    }
-    Tot[1]->setFocus();
-}
-
-void ExercisePanel::Wis1Click() {
-    if (!Reachable(Wis1)) {
-        return;
-    }
-    ClearSumRow();
-}
-
-void ExercisePanel::TeruggaveKeyDown(int key) {
-    if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-        FocusUnitsBox();
-    }
-}
-
-void ExercisePanel::TeruggaveExit() {
-    Write(Teruggave, Q(FirstPointToComma(Teruggave->text().toStdString())));
-}
-
-void ExercisePanel::Wis2Click() {
-    if (!Reachable(Wis2)) {
-        return;
-    }
-    Write(Teruggave, QString());
-    if (Shown(Teruggave)) {
-        Teruggave->setFocus();
-    }
-}
-
 // ----------------------------------------------------------------------------- buttons
 void ExercisePanel::KontroleerMouseUp() {
-    SetJudgementColours(White, White);
-    FocusUnitsBox();
+    emit checkReleased();
 }
 
 void ExercisePanel::VolgendeOefeningClick() {
@@ -868,7 +387,6 @@ void ExercisePanel::VolgendeOefeningClick() {
     if (!Reachable(VolgendeOefening)) {
         return;
     }
-    SetJudgementColours(White, White);
     emit nextAsked();
 }
 
@@ -876,7 +394,7 @@ void ExercisePanel::CheckKeyDown() {
     // A press of the mouse takes the focus to CONTROLEER, and leaving a settings field
     // may draw a new exercise before the check; the sum row and the change field keep
     // it, since leaving them changes nothing, and the release brings it back there.
-    if (!InAnswer(FocusedWidget())) {
+    if (!(inAnswer_ && inAnswer_(FocusedWidget()))) {
         Kontroleer->setFocus(Qt::MouseFocusReason);
     }
     checkKeyHeld_ = true;
@@ -907,11 +425,9 @@ bool ExercisePanel::Key(const QKeyEvent* event) {
         }
         return true;
     default:
-        return ClickByKey(event,
-                          {{Qt::Key_F3, VolgendeOefening}, {Qt::Key_F7, Wis1}, {Qt::Key_F8, Wis2}});
+        return ClickByKey(event, {{Qt::Key_F3, VolgendeOefening}});
     }
 }
-
 void ExercisePanel::NoteKeyOffered(const QKeyEvent* shortcutCheck) {
     // A bridge's copy of a press has no time of its own and is not counted again.
     const unsigned long at = shortcutCheck->timestamp();

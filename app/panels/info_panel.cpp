@@ -212,6 +212,19 @@ void InfoPanel::Draw(const Lesson& lesson) {
     }
 }
 
+void InfoPanel::Tell(const QString& text) {
+    if (text.isEmpty()) {
+        // Taken back where the box still says it.
+        if (!told_.isEmpty() && Help->toPlainText() == told_) {
+            Help->clear();
+        }
+        told_.clear();
+        return;
+    }
+    told_ = text;
+    Help->setPlainText(text);
+}
+
 // -------------------------------------------------------------------- the information panel
 void InfoPanel::Open() {
     focusBefore_ = FocusedWidget();
@@ -341,7 +354,8 @@ void InfoPanel::HelpForFocus() {
 }
 
 void InfoPanel::HelpPointerMoved(QWidget* receiver, QPoint at) {
-    if (receiver->window() != window_) {
+    // What the sum row has to say stays until the pupil acts on it.
+    if (receiver->window() != window_ || !told_.isEmpty()) {
         return;
     }
     // A movement the receiver leaves alone travels on to its containers; only the

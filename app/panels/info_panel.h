@@ -36,6 +36,10 @@ public:
     // A new exercise that brought the ladder a level (its first, or one up or down), or
     // that left it, is told in the help box and to a screen reader, once.
     void Draw(const Lesson& lesson);
+    // What the sum row says of a wrong check (with Uitleg): in the help box, whatever the
+    // pointer passes over, until an empty text takes it back; F1 still explains the
+    // control with the focus.
+    void Tell(const QString& text);
     // A level's name as the window says it: "2 getallen tot 20, zonder overdracht".
     static QString LevelName(const AddendSettings& level);
     // What the help box says of the ladder after the exercise on screen; empty for nothing.
@@ -68,4 +72,5 @@ private:
     QPointer<QWidget> explained_;
     QString describedBefore_;
     unsigned drawnSerial_ = 0;
+    QString told_; // what the sum row has the help box say, while it stands
 };

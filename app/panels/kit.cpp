@@ -4,10 +4,19 @@
 #include <QTextEdit>
 
 #include <algorithm>
+#include <cmath>
 
 namespace kit {
 
 using namespace look;
+
+int CarryLabelLeft(int priceLeft, std::int64_t columnWidth, int box) {
+    // Over box 13 the label stands 0.2 of a column left of the price label, not a whole
+    // column further left as the steady step would put it.
+    const double columns = box == 13 ? -0.2 : 11.2 - (box - 1);
+    const double width = static_cast<double>(columnWidth) / 10000.0;
+    return static_cast<int>(std::trunc(priceLeft + columns * width));
+}
 
 void SetTip(QWidget* w, const QString& tip) {
     w->setToolTip(tip);

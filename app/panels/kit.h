@@ -52,6 +52,12 @@ CaptionBox* MakeBox(QWidget* parent, const char* name, const QString& caption, Q
 Picture* MakePicture(QWidget* parent, const char* name, QRect geometry, const QString& image,
                      bool stretch);
 
+// The price column and the sum row share one character grid. The carry label's left edge,
+// in pixels, over sum box `box` (1..13): the left edge of the bottom price label plus a
+// fraction of columns (11.2 over box 1, one less per box to the left, -0.2 over box 13)
+// of `columnWidth` ten-thousandths of a pixel, truncated.
+int CarryLabelLeft(int priceLeft, std::int64_t columnWidth, int box);
+
 // What every control built under `root` (and `root` itself) gets once built: the arrow
 // as its cursor unless it has its own (edit fields keep their text cursor), and, where
 // its caption says nothing (an edit field, a picture, a "*" button), its tooltip as the

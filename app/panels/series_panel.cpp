@@ -24,6 +24,11 @@ struct SeriesTexts {
     QString TimeLeft = SeriesPanel::tr("Resterende tijd.");
     // %1 points of %2 exercises, %3 per cent.
     QString ResultsSaid = SeriesPanel::tr("Resultaten: puntentotaal %1 op %2, %3 %");
+    // With Uitleg: how the points were made. %1 right at the first check, %2 right after a
+    // correction, %3 right with help.
+    QString Outcomes = SeriesPanel::tr("In één keer goed: %1\n"
+                                       "Goed na verbetering: %2\n"
+                                       "Goed met hulp: %3");
 };
 
 const SeriesTexts& Texts() {
@@ -33,7 +38,7 @@ const SeriesTexts& Texts() {
 
 } // namespace
 
-SeriesPanel::SeriesPanel(QWidget* window) : QObject(window) {
+SeriesPanel::SeriesPanel(QWidget* window, bool explain) : QObject(window) {
     const SeriesTexts& t = Texts();
     KlokVenster = MakeLabel(window, "KlokVenster", QString(), {416, 121, 87, 24},
                             Font(kSans, 19, Bold), Red, Qt::AlignHCenter);
@@ -62,6 +67,12 @@ SeriesPanel::SeriesPanel(QWidget* window) : QObject(window) {
     Label51 = MakeLabel(p, "Label51", QStringLiteral("Label51"), {356, 273, 98, 41},
                         Font(kSans, 32, Bold), Lime, Qt::AlignRight);
     Label52 = MakeLabel(p, "Label52", t.Percent, {464, 272, 30, 37}, Font(kSans, 32, Bold), White);
+    if (explain) {
+        // Under the percentage, in the panel's white.
+        UitlegResultaten =
+            MakeLabel(p, "UitlegResultaten", t.Outcomes.arg(0).arg(0).arg(0), {240, 335, 400, 84},
+                      Font(kSans, 19, Bold), White, Qt::AlignHCenter);
+    }
     Timer1 = Named(new QTimer(window), "Timer1");
     Timer1->setInterval(1000);
     for (QWidget* w : {static_cast<QWidget*>(KlokVenster), static_cast<QWidget*>(Startknop),
@@ -118,6 +129,11 @@ bool SeriesPanel::eventFilter(QObject* watched, QEvent* event) {
     return QObject::eventFilter(watched, event);
 }
 
+QString SeriesPanel::OutcomesText(const Lesson& lesson) {
+    const OutcomeCounts& o = lesson.Outcomes();
+    return Texts().Outcomes.arg(o.RightAtOnce).arg(o.RightAfterCorrection).arg(o.Helped);
+}
+
 void SeriesPanel::Expose(Controls& ui) const {
     static_cast<SeriesControls&>(ui) = *this;
 }
@@ -138,6 +154,9 @@ void SeriesPanel::Draw(const Lesson& lesson) {
         Label48->SetCaption(Q(results.Points));
         Label49->SetCaption(Q(results.Made));
         Label51->setText(Q(results.Percentage));
+        if (UitlegResultaten != nullptr) {
+            UitlegResultaten->setText(OutcomesText(lesson));
+        }
     }
     Panel3->setVisible(lesson.ResultsReady());
 }
@@ -145,8 +164,12 @@ void SeriesPanel::Draw(const Lesson& lesson) {
 void SeriesPanel::AnnounceResults() {
     if (lesson_ != nullptr) {
         const SeriesResultTexts results = lesson_->Results();
-        const QString said =
+        QString said =
             Texts().ResultsSaid.arg(Q(results.Points), Q(results.Made), Q(results.Percentage));
+        if (UitlegResultaten != nullptr) {
+            said += QStringLiteral(". ") +
+                    OutcomesText(*lesson_).replace(QLatin1Char('\n'), QStringLiteral(", "));
+        }
         SetName(Panel3, said);
         SetDescription(OKKnop1, said);
     }

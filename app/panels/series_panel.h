@@ -14,7 +14,8 @@ class QShortcut;
 class SeriesPanel : public QObject, private SeriesControls {
     Q_OBJECT
 public:
-    explicit SeriesPanel(QWidget* window);
+    // `explain`: with Uitleg the results also tell how the exercises were made right.
+    SeriesPanel(QWidget* window, bool explain);
     void Expose(Controls& ui) const;
     void Draw(const Lesson& lesson);
     // The once-a-second look runs from start-up; it stops when a series has ended and
@@ -23,6 +24,8 @@ public:
     void StopTicking();
     // F5 and F6. True when the key was the panel's.
     bool Key(const QKeyEvent* event);
+    // With Uitleg, the results' lines of how the exercises were made right.
+    static QString OutcomesText(const Lesson& lesson);
 
 signals:
     void startAsked();

@@ -185,6 +185,7 @@ QWidget* SettingsBar::ControlOf(PresetKey key) const {
     case PresetKey::Overdracht:
     case PresetKey::Ladder:
     case PresetKey::LadderStart:
+    case PresetKey::Uitleg:
         break; // no control of their own
     }
     return nullptr;
@@ -311,6 +312,7 @@ LessonSettings SettingsBar::Read() const {
     s.Helps = Hulpjes->isChecked();
     s.Minutes = ReadInteger(minutes_.rules.Settled()).value_or(0);
     s.Addends.Carries = CarryProfileOf(presets_);
+    s.Explain = presets_.Mark(PresetKey::Uitleg).value_or(false);
     return s;
 }
 

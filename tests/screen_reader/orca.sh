@@ -64,6 +64,12 @@ DefaultLanguage "$language"
 LogLevel 3
 LogDir "$work"
 SPEECHD
+# The pupil's own preset file: the Dutch lesson is heard with Uitleg (where a wrong sum went
+# wrong, and "show me" by its key).
+if [ "$language" = nl ]; then
+    mkdir -p "$XDG_CONFIG_HOME/quorvel"
+    printf '[Instellingen]\nUitleg=true\n' >"$XDG_CONFIG_HOME/quorvel/quorvel.conf"
+fi
 
 # The pupil's language, without touching the system's locales: one compiled into a
 # folder of the test's own. Orca speaks its own words (roles, states) in it.

@@ -310,6 +310,9 @@ class Lesson:
                    "typing: the next box's column, once, and nothing more", said)
         said, seen = self.step("F2", lambda: self.keys("F2"), until="Som fout.")
         self.check(self.heard(said, "Som fout."), "F2: the check is said", said)
+        # The pupil's file asks for Uitleg: the column to look at comes with the judgement.
+        self.check(self.heard(said, "Som fout. Kijk nog eens naar de eenheden."),
+                   "F2 with Uitleg: the column to look at is said with it", said)
         self.count("a check (F2)", seen)
         said, _ = self.step("F2 held for a second", self.hold_f2, until="Som fout.")
         self.check(sum("Som fout." in s for s in said) == 1, "F2 held: one check", said)
@@ -321,6 +324,11 @@ class Lesson:
         said, _ = self.step("F1", lambda: self.keys("F1"), until="Vul hier de som in")
         self.check(self.heard(said, "Vul hier de som in"), "F1: the help of the focused box",
                    said)
+        said, seen = self.step("F12 (show me)", lambda: self.keys("F12"), until=": schrijf ")
+        self.check(any(re.search(r"\b\d+( \+ \d+)* = \d+: schrijf \d", s) or
+                       re.search(r"\bAlleen \d+: schrijf \d", s) for s in said),
+                   "F12: the units column worked out", said)
+        self.count("show me (F12)", seen)
         self.step("F7 (clear the sum)", lambda: self.keys("F7"))
         self.step("the right sum", lambda: self.type_number(right))
         said, _ = self.step("F2", lambda: self.keys("F2"), until="Som goed.")

@@ -1283,6 +1283,7 @@ QString BrokenInvariant(const TForm1& form) {
         case PresetKey::Overdracht:
         case PresetKey::Ladder:
         case PresetKey::LadderStart:
+        case PresetKey::Uitleg:
             continue; // no control of their own
         }
         if (control->isEnabled()) {
