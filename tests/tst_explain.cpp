@@ -7,35 +7,15 @@
 
 #include "app/accessibility.h"
 #include "app/panels/sum_row_panel.h"
+#include "support/config_folder.h"
 #include "support/form_fixture.h"
 #include "support/scripted_clock.h"
 
-#include <QTemporaryDir>
 #include <QtTest>
 
 using std::chrono::milliseconds;
 
 namespace {
-
-// The pupil's own file in a private XDG_CONFIG_HOME, for as long as it lives.
-class PupilFile {
-public:
-    explicit PupilFile(const QByteArray& contents) {
-        previous_ = qgetenv("XDG_CONFIG_HOME");
-        QDir(dir_.path()).mkpath(QStringLiteral("quorvel"));
-        QFile file(dir_.filePath(QStringLiteral("quorvel/quorvel.conf")));
-        if (!file.open(QIODevice::WriteOnly) || file.write(contents) != contents.size()) {
-            qFatal("cannot write the pupil's file");
-        }
-        file.close();
-        qputenv("XDG_CONFIG_HOME", dir_.path().toUtf8());
-    }
-    ~PupilFile() { qputenv("XDG_CONFIG_HOME", previous_); }
-
-private:
-    QTemporaryDir dir_;
-    QByteArray previous_;
-};
 
 // 57 + 68 = 125, paid 130: the draws of the first exercise.
 const std::initializer_list<int> k57Plus68{56, 67, 0};
@@ -85,7 +65,7 @@ void ExplainTest::initTestCase() {
 }
 
 void ExplainTest::wrongCheckMarksTheColumn() {
-    PupilFile file("[Instellingen]\nUitleg=true\n");
+    PupilFolder file("[Instellingen]\nUitleg=true\n");
     ShownForm f = ShowForm(k57Plus68);
     // 115: the carry of the units left out, the tens wrong.
     TypeKeys(f.form.get(), QStringLiteral("511"));
@@ -151,7 +131,7 @@ void ExplainTest::secondWrongCheckSaysWhy_data() {
 void ExplainTest::secondWrongCheckSaysWhy() {
     QFETCH(QString, keys);
     QFETCH(QString, said);
-    PupilFile file("[Instellingen]\nUitleg=true\n");
+    PupilFolder file("[Instellingen]\nUitleg=true\n");
     ShownForm f = ShowForm(k57Plus68);
     TypeKeys(f.form.get(), keys);
     Check(f);
@@ -164,7 +144,7 @@ void ExplainTest::secondWrongCheckSaysWhy() {
 }
 
 void ExplainTest::markGoesWithItsCheck() {
-    PupilFile file("[Instellingen]\nUitleg=true\n");
+    PupilFolder file("[Instellingen]\nUitleg=true\n");
     ShownForm f = ShowForm(k57Plus68);
     TypeKeys(f.form.get(), QStringLiteral("511"));
     Check(f);
@@ -178,7 +158,7 @@ void ExplainTest::markGoesWithItsCheck() {
 }
 
 void ExplainTest::showMeWorksTheColumnOut() {
-    PupilFile file("[Instellingen]\nUitleg=true\n");
+    PupilFolder file("[Instellingen]\nUitleg=true\n");
     ShownForm f = ShowForm(k57Plus68);
     // Nothing to show before a wrong check: the key does nothing.
     PressKey(f.form.get(), Qt::Key_F12);
@@ -208,7 +188,7 @@ void ExplainTest::showMeWorksTheColumnOut() {
 }
 
 void ExplainTest::redDigitTypedAgainIsHelp() {
-    PupilFile file("[Instellingen]\nUitleg=true\nHulpjes=true\n");
+    PupilFolder file("[Instellingen]\nUitleg=true\nHulpjes=true\n");
     ShownForm f = ShowForm(k57Plus68);
     // A right digit, and one the helps show red, typed again: help the pupil had.
     TypeKeys(f.form.get(), QStringLiteral("5"));
@@ -221,7 +201,7 @@ void ExplainTest::redDigitTypedAgainIsHelp() {
 }
 
 void ExplainTest::theChange() {
-    PupilFile file("[Instellingen]\nUitleg=true\nKasticket=true\n");
+    PupilFolder file("[Instellingen]\nUitleg=true\nKasticket=true\n");
     ShownForm f = ShowForm();
     const ExerciseState& ex = f.lesson().Exercise();
     for (int n = 1; n <= 14 && ex.ExpectedChar[n] != ' '; ++n) {
@@ -250,7 +230,7 @@ void ExplainTest::theChange() {
 }
 
 void ExplainTest::resultsTellHowThePointsWereMade() {
-    PupilFile file("[Instellingen]\nUitleg=true\n");
+    PupilFolder file("[Instellingen]\nUitleg=true\n");
     ShownForm f = ShowForm();
     ScriptedClock* clock = StartTimedSeries(f, {56, 67, 0});
     const auto next = [&f] {
@@ -302,9 +282,9 @@ void ExplainTest::withoutUitlegNothingOfIt_data() {
 
 void ExplainTest::withoutUitlegNothingOfIt() {
     QFETCH(QByteArray, file);
-    std::unique_ptr<PupilFile> own;
+    std::unique_ptr<PupilFolder> own;
     if (!file.isEmpty()) {
-        own = std::make_unique<PupilFile>(file);
+        own = std::make_unique<PupilFolder>(file);
     }
     ShownForm f = ShowForm(k57Plus68);
     QVERIFY(f->UitlegMarkering == nullptr);

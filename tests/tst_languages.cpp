@@ -10,11 +10,11 @@
 #include "app/panels/info_panel.h"
 #include "app/panels/sum_row_panel.h"
 #include "support/answer_setup.h"
+#include "support/config_folder.h"
 #include "support/ink.h"
 
 #include <QMenu>
 #include <QStyleOptionButton>
-#include <QTemporaryDir>
 #include <QTextDocument>
 #include <QTextEdit>
 #include <QTranslator>
@@ -128,16 +128,10 @@ void LanguagesTest::initTestCase() {
     language::InstallTranslations();
     QCOMPARE(language::SystemChoice(), Asked() == QLatin1String("nl") ? QString() : Asked());
     look::SetUpApplication();
-    QTemporaryDir home;
-    QDir(home.path()).mkpath(QStringLiteral("quorvel"));
-    QFile file(home.filePath(QStringLiteral("quorvel/quorvel.conf")));
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write("[Instellingen]\nUitleg=true\n");
-    file.close();
-    const QByteArray previous = qgetenv("XDG_CONFIG_HOME");
-    qputenv("XDG_CONFIG_HOME", home.path().toUtf8());
-    form_ = std::make_unique<TForm1>();
-    qputenv("XDG_CONFIG_HOME", previous);
+    {
+        const PupilFolder pupil("[Instellingen]\nUitleg=true\n");
+        form_ = std::make_unique<TForm1>();
+    }
     QVERIFY(form_->Ui().ToonMij != nullptr);
 }
 

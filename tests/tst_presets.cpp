@@ -4,6 +4,7 @@
 #include "app/accessibility.h"
 #include "app/panels/info_panel.h"
 #include "app/presets.h"
+#include "support/config_folder.h"
 #include "support/form_fixture.h"
 #include "support/input_routes.h"
 #include "support/scripted_clock.h"
@@ -21,52 +22,6 @@ Q_DECLARE_METATYPE(CarryProfile)
 using std::chrono::milliseconds;
 
 namespace {
-
-// A private XDG_CONFIG_DIRS holding quorvel/quorvel.conf with the given bytes; the
-// variable points back at the tests' empty folder when it ends.
-class PresetFolder {
-public:
-    explicit PresetFolder(const QByteArray& contents) {
-        previous_ = qgetenv("XDG_CONFIG_DIRS");
-        QDir(dir_.path()).mkpath(QStringLiteral("quorvel"));
-        QFile file(Path());
-        if (!file.open(QIODevice::WriteOnly) || file.write(contents) != contents.size()) {
-            qFatal("cannot write %s", qPrintable(Path()));
-        }
-        file.close();
-        // A second folder after the first: only the first file found counts.
-        qputenv("XDG_CONFIG_DIRS", (dir_.path() + QStringLiteral(":/nonexistent")).toUtf8());
-    }
-    ~PresetFolder() { qputenv("XDG_CONFIG_DIRS", previous_); }
-    QString Path() const { return dir_.filePath(QStringLiteral("quorvel/quorvel.conf")); }
-
-private:
-    QTemporaryDir dir_;
-    QByteArray previous_;
-};
-
-// A private XDG_CONFIG_HOME holding the pupil's own quorvel/quorvel.conf; the variable
-// points back at the tests' empty folder when it ends.
-class PupilFolder {
-public:
-    explicit PupilFolder(const QByteArray& contents) {
-        previous_ = qgetenv("XDG_CONFIG_HOME");
-        QDir(dir_.path()).mkpath(QStringLiteral("quorvel"));
-        QFile file(Path());
-        if (!file.open(QIODevice::WriteOnly) || file.write(contents) != contents.size()) {
-            qFatal("cannot write %s", qPrintable(Path()));
-        }
-        file.close();
-        qputenv("XDG_CONFIG_HOME", dir_.path().toUtf8());
-    }
-    ~PupilFolder() { qputenv("XDG_CONFIG_HOME", previous_); }
-    QString Path() const { return dir_.filePath(QStringLiteral("quorvel/quorvel.conf")); }
-    QString Folder() const { return dir_.path(); }
-
-private:
-    QTemporaryDir dir_;
-    QByteArray previous_;
-};
 
 QStringList Complaints() {
     QStringList lines;
