@@ -445,42 +445,46 @@ void LanguagesTest::receiptIsSaidInWords_data() {
     QTest::addColumn<bool>("decimal");
     QTest::addColumn<QStringList>("articles");
     QTest::addColumn<QList<QList<int>>>("draws");
-    QTest::addColumn<QStringList>("said"); // the two lines, then the amount paid
+    QTest::addColumn<QStringList>("said"); // the two lines, the amount paid, the amount due
     QTest::newRow("pieces, whole euros")
         << false << QStringList{"Chips", "Bloemkool"} << QList<QList<int>>{{0}, {4}}
-        << InLanguage("1 stuk Chips 1 euro|5 stuks Bloemkool 10 euro|Betaald: 20 euro.",
-                      "une pièce Chips 1 euro|5 pièces Chou-fleur 10 euros|Payé\u00a0: 20 euros.",
-                      "ein Stück Chips ein Euro|5 Stück Blumenkohl 10 Euro|Bezahlt: 20 Euro.")
+        << InLanguage("1 stuk Chips 1 euro|5 stuks Bloemkool 10 euro|Betaald: 20 euro.|"
+                      "Te betalen: 11 euro.",
+                      "une pièce Chips 1 euro|5 pièces Chou-fleur 10 euros|Payé\u00a0: 20 euros.|"
+                      "À payer\u00a0: 11 euros.",
+                      "ein Stück Chips ein Euro|5 Stück Blumenkohl 10 Euro|Bezahlt: 20 Euro.|"
+                      "Zu bezahlen: 11 Euro.")
                .split(QLatin1Char('|'));
     // 523 g at 9 euro the kilogram: the gram articles show whole euros.
     QTest::newRow("grams, kilograms")
         << false << QStringList{"Kip curry", "Aardbeien"} << QList<QList<int>>{{422}, {1, 45}}
         << InLanguage("523 gram Kip curry 4 euro|2,45 kilogram Aardbeien 4 euro|"
-                      "Betaald: 10 euro.",
+                      "Betaald: 10 euro.|Te betalen: 8 euro.",
                       "523 grammes Poulet curry 4 euros|2,45 kilogrammes Fraises 4 euros|"
-                      "Payé\u00a0: 10 euros.",
+                      "Payé\u00a0: 10 euros.|À payer\u00a0: 8 euros.",
                       "523 Gramm Hähnchencurry 4 Euro|2,45 Kilogramm Erdbeeren 4 Euro|"
-                      "Bezahlt: 10 Euro.")
+                      "Bezahlt: 10 Euro.|Zu bezahlen: 8 Euro.")
                .split(QLatin1Char('|'));
     QTest::newRow("cents")
         << true << QStringList{"Kip curry", "Chips"}
         << QList<QList<int>>{{0, 0, 0, 1}, {0, 0, 0, 50}}
-        << InLanguage("101 gram Kip curry 1 cent|1 stuk Chips 1 euro 50|Betaald: 10 euro.",
+        << InLanguage("101 gram Kip curry 1 cent|1 stuk Chips 1 euro 50|Betaald: 10 euro.|"
+                      "Te betalen: 1 euro 51.",
                       "101 grammes Poulet curry 1 centime|une pièce Chips 1 euro 50|"
-                      "Payé\u00a0: 10 euros.",
+                      "Payé\u00a0: 10 euros.|À payer\u00a0: 1 euro 51.",
                       "101 Gramm Hähnchencurry ein Cent|ein Stück Chips ein Euro 50|"
-                      "Bezahlt: 10 Euro.")
+                      "Bezahlt: 10 Euro.|Zu bezahlen: ein Euro 51.")
                .split(QLatin1Char('|'));
     // Below two kilograms French says kilogramme.
     QTest::newRow("euros and cents")
         << true << QStringList{"Aardbeien", "Bloemkool"}
         << QList<QList<int>>{{0, 50, 0, 0, 5}, {4, 9}}
         << InLanguage("1,5 kilogram Aardbeien 3 euro 5|5 stuks Bloemkool 10 euro|"
-                      "Betaald: 20 euro.",
+                      "Betaald: 20 euro.|Te betalen: 13 euro 5.",
                       "1,5 kilogramme Fraises 3 euros 5|5 pièces Chou-fleur 10 euros|"
-                      "Payé\u00a0: 20 euros.",
+                      "Payé\u00a0: 20 euros.|À payer\u00a0: 13 euros 5.",
                       "1,5 Kilogramm Erdbeeren 3 Euro 5|5 Stück Blumenkohl 10 Euro|"
-                      "Bezahlt: 20 Euro.")
+                      "Bezahlt: 20 Euro.|Zu bezahlen: 13 Euro 5.")
                .split(QLatin1Char('|'));
 }
 
@@ -507,6 +511,14 @@ void LanguagesTest::receiptIsSaidInWords() {
     QTRY_VERIFY2(announcer->accessibleName().endsWith(said[0] + QStringLiteral("; ") + said[1] +
                                                       QStringLiteral(". ") + said[2]),
                  qPrintable(announcer->accessibleName()));
+    // The same receipt paid from the wallet: it says the amount due as the lines say theirs.
+    for (int d : lines) {
+        f.random->Push(d);
+    }
+    ClickThroughWindow(f.form.get(), f->Geldbeugel);
+    QCOMPARE(f->Prijs[12]->accessibleName(), said[1]);
+    ClickThroughWindow(f.form.get(), f->Geld);
+    QTRY_COMPARE(announcer->accessibleName(), said[3]);
 }
 
 void LanguagesTest::judgingIsTheSameInEveryLanguage_data() {

@@ -395,27 +395,6 @@
             <numerusform>%1 Kilogramm</numerusform>
         </translation>
     </message>
-    <message numerus="yes">
-        <source>%n euro</source>
-        <translation>
-            <numerusform>ein Euro</numerusform>
-            <numerusform>%n Euro</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%n cent</source>
-        <translation>
-            <numerusform>ein Cent</numerusform>
-            <numerusform>%n Cent</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%n euro %1</source>
-        <translation>
-            <numerusform>ein Euro %1</numerusform>
-            <numerusform>%n Euro %1</numerusform>
-        </translation>
-    </message>
 </context>
 <context>
     <name>InfoPanel</name>
@@ -486,6 +465,30 @@
     <message>
         <source>U heeft zelf een instelling gewijzigd: de ladder staat uit tot het programma opnieuw start.</source>
         <translation>Du hast selbst eine Einstellung geändert: Die Lernleiter bleibt bis zum nächsten Programmstart aus.</translation>
+    </message>
+</context>
+<context>
+    <name>Money</name>
+    <message numerus="yes">
+        <source>%n euro</source>
+        <translation>
+            <numerusform>ein Euro</numerusform>
+            <numerusform>%n Euro</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n cent</source>
+        <translation>
+            <numerusform>ein Cent</numerusform>
+            <numerusform>%n Cent</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n euro %1</source>
+        <translation>
+            <numerusform>ein Euro %1</numerusform>
+            <numerusform>%n Euro %1</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -395,27 +395,6 @@
             <numerusform>%1 kilogrammes</numerusform>
         </translation>
     </message>
-    <message numerus="yes">
-        <source>%n euro</source>
-        <translation>
-            <numerusform>%n euro</numerusform>
-            <numerusform>%n euros</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%n cent</source>
-        <translation>
-            <numerusform>%n centime</numerusform>
-            <numerusform>%n centimes</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%n euro %1</source>
-        <translation>
-            <numerusform>%n euro %1</numerusform>
-            <numerusform>%n euros %1</numerusform>
-        </translation>
-    </message>
 </context>
 <context>
     <name>InfoPanel</name>
@@ -486,6 +465,30 @@
     <message>
         <source>U heeft zelf een instelling gewijzigd: de ladder staat uit tot het programma opnieuw start.</source>
         <translation>Tu as changé toi-même un réglage&#xa0;: l&apos;échelle s&apos;arrête jusqu&apos;au prochain démarrage du programme.</translation>
+    </message>
+</context>
+<context>
+    <name>Money</name>
+    <message numerus="yes">
+        <source>%n euro</source>
+        <translation>
+            <numerusform>%n euro</numerusform>
+            <numerusform>%n euros</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n cent</source>
+        <translation>
+            <numerusform>%n centime</numerusform>
+            <numerusform>%n centimes</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n euro %1</source>
+        <translation>
+            <numerusform>%n euro %1</numerusform>
+            <numerusform>%n euros %1</numerusform>
+        </translation>
     </message>
 </context>
 <context>

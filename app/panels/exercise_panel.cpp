@@ -48,12 +48,6 @@ struct ExerciseTexts {
     QString Kilograms(const QString& weight, int whole) const {
         return ExercisePanel::tr("%1 kilogram", nullptr, whole).arg(weight);
     }
-    QString Euros(int euros) const { return ExercisePanel::tr("%n euro", nullptr, euros); }
-    QString Cents(int cents) const { return ExercisePanel::tr("%n cent", nullptr, cents); }
-    // %n: the euros, %1: the cents.
-    QString EurosAndCents(int euros, int cents) const {
-        return ExercisePanel::tr("%n euro %1", nullptr, euros).arg(cents);
-    }
     // What the help box says of each control, word for word, spelling slips included
     // ("berekent", "samensteld"): pupils and teachers know these texts as they are.
     // Lines are joined by a carriage return; some texts open with an empty line.
@@ -124,22 +118,6 @@ QString SpokenQuantity(const ExerciseLine& line) {
         return t.Kilograms(number, whole);
     }
     return QuantityOf(line);
-}
-
-// An amount of money as said: "12 euro 50", "12 euro", "50 cent"; as shown where it is
-// no amount in cents (a receipt never has one).
-QString SpokenAmount(Amount amount, const QString& shown) {
-    constexpr Amount cent = AmountScale / 100;
-    if (amount < 0 || amount % cent != 0 || amount / AmountScale > INT_MAX) {
-        return shown;
-    }
-    const ExerciseTexts& t = Texts();
-    const int euros = static_cast<int>(amount / AmountScale);
-    const int cents = static_cast<int>(amount % AmountScale / cent);
-    if (cents == 0) {
-        return t.Euros(euros);
-    }
-    return euros == 0 ? t.Cents(cents) : t.EurosAndCents(euros, cents);
 }
 
 } // namespace
@@ -339,7 +317,7 @@ void ExercisePanel::SayExercise() {
         Texts().ExerciseSaid.arg(QString::number(lesson_.ExerciseNumber()), lines.join(separator));
     if (receipt && ex.Paid > 0) {
         said +=
-            QLatin1Char(' ') + Texts().PaidSaid.arg(SpokenAmount(ex.Paid, Q(FormatPlain(ex.Paid))));
+            QLatin1Char(' ') + Texts().PaidSaid.arg(SaidAmount(ex.Paid, Q(FormatPlain(ex.Paid))));
     }
     announcer_->Say(said);
 }
@@ -356,7 +334,7 @@ void ExercisePanel::NameExercise() {
             line = Texts()
                        .ReceiptLine
                        .arg(SpokenQuantity(l), CatalogueText(l.ArticleName),
-                            SpokenAmount(l.LineAmount, Q(l.AmountText).trimmed()))
+                            SaidAmount(l.LineAmount, Q(l.AmountText).trimmed()))
                        .simplified();
         }
         SetName(Prijs[At(r)], line);

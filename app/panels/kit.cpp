@@ -1,9 +1,13 @@
 #include "app/panels/kit.h"
 
+#include "engine/amount.h"
+
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QTextEdit>
 
 #include <algorithm>
+#include <climits>
 #include <cmath>
 
 namespace kit {
@@ -230,6 +234,23 @@ void NoteInput(bool byKey) {
 
 bool PlainKey(const QKeyEvent* event) {
     return !event->isAutoRepeat() && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+}
+
+QString SaidAmount(std::int64_t amount, const QString& shown) {
+    constexpr Amount cent = AmountScale / 100;
+    if (amount < 0 || amount % cent != 0 || amount / AmountScale > INT_MAX) {
+        return shown;
+    }
+    const int euros = static_cast<int>(amount / AmountScale);
+    const int cents = static_cast<int>(amount % AmountScale / cent);
+    if (cents == 0) {
+        return QCoreApplication::translate("Money", "%n euro", nullptr, euros);
+    }
+    if (euros == 0) {
+        return QCoreApplication::translate("Money", "%n cent", nullptr, cents);
+    }
+    // %n: the euros, %1: the cents.
+    return QCoreApplication::translate("Money", "%n euro %1", nullptr, euros).arg(cents);
 }
 
 } // namespace kit

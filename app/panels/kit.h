@@ -129,4 +129,9 @@ bool ClickByKey(const QKeyEvent* event, std::initializer_list<KeyButton> keys);
 // A key without modifiers other than the keypad's, and not one held down.
 bool PlainKey(const QKeyEvent* event);
 
+// Money as a pupil says it, for every panel that says an amount: "12 euro 50", "12 euro",
+// "50 cent", where the screen writes "12,50" and a voice would read it digit by digit.
+// `amount` in the engine's scale; `shown` where it is no whole number of cents.
+QString SaidAmount(std::int64_t amount, const QString& shown);
+
 } // namespace kit

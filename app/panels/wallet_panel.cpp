@@ -275,12 +275,14 @@ void WalletPanel::SayWhatChanged() {
     const Amount assembled = lesson_.Assembled();
     if (announcer != nullptr && Portemonnee->isVisible()) {
         if (sayDue_) {
-            announcer->Say(Texts().DueSaid.arg(Label3->text().trimmed()));
+            announcer->Say(Texts().DueSaid.arg(
+                SaidAmount(lesson_.Exercise().Total, Label3->text().trimmed())));
         } else if (assembled > saidAssembled_) {
             QString said = Texts().TakenSaid.arg(PieceName(assembled - saidAssembled_));
             // The amount so far only where the pupil sees it too.
             if (lesson_.Settings().Helps) {
-                said += QLatin1Char(' ') + Texts().AssembledSaid.arg(Geldteller->text());
+                said += QLatin1Char(' ') +
+                        Texts().AssembledSaid.arg(SaidAmount(assembled, Geldteller->text()));
             }
             announcer->Say(said);
         }

@@ -62,7 +62,8 @@ HEARD = {
                r"Virgule) (?:non )?coché\b", r"salle d'attente"]),
     "de": dict(
         exercise="Übung {}:", ticked="{} angekreuzt.", receipt="Kassenbon", wallet="Geldbörse",
-        due=r"Zu bezahlen: \d", taken=r"\d+-Cent-Münze genommen\.", judged="Summe falsch.",
+        due=r"Zu bezahlen: (?:ein|\d)", taken=r"\d+-Cent-Münze genommen\.",
+        judged="Summe falsch.",
         results=r"Ergebnisse: Gesamtpunkte \d+ von \d+, \d+ %",
         quantity=r"ein Stück|\d+ Stück|\d+ Gramm|\d+(?:,\d+)? Kilogramm",
         amount=r"(?:ein|\d+) Euro(?: \d+)?|(?:ein|\d+) Cent", paid=r"Bezahlt: \d+ Euro\.",
@@ -93,6 +94,15 @@ def cents_of(amount, words):
     if re.search(r"[Cc]ent", amount) and len(numbers) == 1:
         return int(numbers[0])
     return int(numbers[0]) * 100 + (int(numbers[1]) if len(numbers) > 1 else 0)
+
+
+def said_in_dutch(shown):
+    """An amount shown ("12,50") as the program says it in Dutch ("12 euro 50")."""
+    euros, _, cents = shown.partition(",")
+    euros, cents = int(euros), int((cents + "00")[:2])
+    if cents == 0:
+        return f"{euros} euro"
+    return f"{cents} cent" if euros == 0 else f"{euros} euro {cents}"
 
 
 class Speech:
@@ -356,7 +366,8 @@ class Lesson:
         self.expect_exercise(said, "Alt+P", 1)
         due = self.program.node("Label3").name
         said, _ = self.step("F4", lambda: self.keys("F4"), at_least=2, until="Te betalen:")
-        self.check(self.heard(said, f"Te betalen: {due}"), "F4: the amount to pay", said)
+        self.check(self.heard(said, f"Te betalen: {said_in_dutch(due)}"), "F4: the amount to pay",
+                   said)
         said, _ = self.step("Right", lambda: self.keys("Right"))
         self.check(self.heard(said, "euro"), "Right: the next piece by its name", said)
         said, _ = self.step("Space", lambda: self.keys("space"), until="Betaald:")
