@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/panels/sum_row_panel.h"
 
-#include "app/panels/sum_row_texts.h"
+#include "app/panels/sum_row_panel_texts.h"
 
 #include "answer/answer.h"
 

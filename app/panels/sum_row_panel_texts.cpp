@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/panels/sum_row_texts.h"
+#include "app/panels/sum_row_panel_texts.h"
 
 #include "answer/diagnosis.h"
 
