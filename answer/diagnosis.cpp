@@ -353,11 +353,10 @@ std::optional<Mistake> Diagnosis::Only() const {
     return Mistakes.size() == 1 ? std::optional<Mistake>(Mistakes.front()) : std::nullopt;
 }
 
-std::string RightRow(const ExerciseState& ex, int addends, RowKind row) {
+std::string RightRow(const ExerciseState& ex, RowKind row) {
     if (row == RowKind::Change) {
         return FormatPlain(ex.Change);
     }
-    (void)addends;
     std::string text;
     for (int k = 14; k >= 1; --k) {
         if (ex.ExpectedChar[At(k)] != ' ') {
@@ -374,7 +373,7 @@ std::vector<std::string> MistakenRows(const ExerciseState& ex, int addends, RowK
     }
     const Addends a = ReadAddends(ex, addends, row == RowKind::Decimal);
     std::vector<std::string> rows;
-    ForEachSumRow(a, Work(a, {}), m, [&rows](const std::string& r) {
+    ForEachSumRow(a, RightRow(ex, row), m, [&rows](const std::string& r) {
         rows.push_back(r);
         return false;
     });
@@ -389,13 +388,13 @@ Diagnosis Diagnose(const ExerciseState& ex, int addends, RowKind row, std::strin
         return d;
     }
     const bool decimal = row == RowKind::Decimal;
-    d.Column = FirstDifference(typed, RightRow(ex, addends, row));
+    const std::string right = RightRow(ex, row);
+    d.Column = FirstDifference(typed, right);
     if (d.Column == 0) {
         return d;
     }
     d.From = Before(d.Column, decimal);
     const Addends a = ReadAddends(ex, addends, decimal);
-    const std::string right = Work(a, {});
     for (int k = 0; k < MistakeCount; ++k) {
         const auto m = static_cast<Mistake>(k);
         ForEachSumRow(a, right, m, [&](const std::string& mistaken) {

@@ -77,7 +77,7 @@ Diagnosis Diagnose(const ExerciseState& ex, int addends, RowKind row, std::strin
 
 // The row the right procedure writes: the total text without its blanks, or, for the
 // change, the change in FormatPlain.
-std::string RightRow(const ExerciseState& ex, int addends, RowKind row);
+std::string RightRow(const ExerciseState& ex, RowKind row);
 
 // Every row the mistake's procedure writes, one per way of making it (in one column, in
 // every column, with one addend shifted or all of them), each as the pupil would leave it

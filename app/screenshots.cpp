@@ -108,7 +108,7 @@ int main(int argc, char* argv[]) {
         const RowKind kind = s.Decimal ? RowKind::Decimal : RowKind::Classic;
         const std::vector<std::string> mistaken =
             MistakenRows(lesson.Exercise(), s.N, kind, Mistake::CarryNotAdded);
-        std::string row = RightRow(lesson.Exercise(), s.N, kind);
+        std::string row = RightRow(lesson.Exercise(), kind);
         if (!mistaken.empty()) {
             row = mistaken.front();
         } else {

@@ -132,7 +132,7 @@ Judgement Lesson::Check(const SumBoxTexts& boxes, const std::string& change) {
         j.ChangeRight = changeRight_;
     }
     const bool right = Receipt() ? sumRight_ && changeRight_ : sumRight_;
-    if (!right) {
+    if (!right && settings_.Explain) {
         const AddendSettings& s = settings_.Addends;
         if (!sumRight_) {
             j.Found =

@@ -42,17 +42,17 @@ struct Judgement {
     // first full stop made a comma).
     std::optional<bool> ChangeRight;
     std::string ChangeText;
-    // Where a wrong check found the row wrong, and why: the sum row, or on a receipt whose
-    // sum is right the change. Column 0 (and not Unreadable) where nothing is wrong.
+    // With Uitleg, where a wrong check found the row wrong, and why: the sum row, or on a
+    // receipt whose sum is right the change. Column 0 (and not Unreadable) where nothing is
+    // wrong, and always without Uitleg.
     Diagnosis Found;
     // The wrong checks of the exercise so far, this one included; 0 for a right one.
     int WrongChecks = 0;
 };
 
-// How an exercise that was moved on from was made: right at its first check, right after
-// a correction, right with help (the worked column shown, or a digit typed again after
-// the helps showed it red), or not right.
-enum class Outcome { RightAtOnce, RightAfterCorrection, Helped, Wrong };
+// How the exercises moved on from were made: right at their first check, right after a
+// correction, right with help (the worked column shown, or a digit typed again after the
+// helps showed it red), or not right.
 struct OutcomeCounts {
     int RightAtOnce = 0;
     int RightAfterCorrection = 0;

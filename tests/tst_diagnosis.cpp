@@ -328,7 +328,7 @@ void TestDiagnosis::everyMistakeIsToldAsItself() {
                              : ChoosePaid(ex.Total, false, random);
         ex.Change = ex.Paid - ex.Total;
 
-        const std::string right = RightRow(ex, s.N, kind);
+        const std::string right = RightRow(ex, kind);
         const std::string rightTyped = kind == RowKind::Change ? right : TypedIntoBoxes(ex, right);
         const Diagnosis none = Diagnose(ex, s.N, kind, rightTyped);
         if (none.Column != 0 || !none.Mistakes.empty()) {

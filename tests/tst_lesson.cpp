@@ -28,20 +28,21 @@ TestLesson MakeLesson() {
     return t;
 }
 
-LessonSettings Classic(int n = 2, bool wallet = false) {
+LessonSettings Classic(int n = 2, bool wallet = false, bool explain = false) {
     LessonSettings s;
     s.Addends.N = n;
     s.PayFromWallet = wallet;
+    s.Explain = explain;
     return s;
 }
 
 // 57 + 68 = 125; the paid amount is 130 (the flip keeps it), so the change is 5.
-void Draw125(TestLesson& t, bool wallet = false) {
+void Draw125(TestLesson& t, bool wallet = false, bool explain = false) {
     t.random->Push({56, 67});
     if (!wallet) {
         t.random->Push(0);
     }
-    t.lesson->NewExercise(Classic(2, wallet));
+    t.lesson->NewExercise(Classic(2, wallet, explain));
     QVERIFY(t.random->Empty());
 }
 
@@ -271,7 +272,10 @@ void LessonTest::outcomes() {
 
 void LessonTest::wrongChecksAreDiagnosed() {
     TestLesson t = MakeLesson();
+    // Without Uitleg a wrong check is counted, and nothing is looked for.
     Draw125(t);
+    QCOMPARE(t->Check(Row("511"), "").Found.Column, 0);
+    Draw125(t, false, true);
     // 57 + 68 written as 115: no carry added, the tens wrong.
     Judgement j = t->Check(Row("511"), "");
     QCOMPARE(j.WrongChecks, 1);
@@ -287,12 +291,12 @@ void LessonTest::wrongChecksAreDiagnosed() {
     j = t->Check(overfull, "");
     QCOMPARE(j.WrongChecks, 3);
     QCOMPARE(j.Found.Column, 1);
-    Draw125(t);
+    Draw125(t, false, true);
     QCOMPARE(t->Check(Row("511"), "").WrongChecks, 1);
 
     // A receipt with its sum right: the change is what went wrong.
     t.random->AllowUnscripted();
-    LessonSettings s = Classic();
+    LessonSettings s = Classic(2, false, true);
     s.Addends.Receipt = true;
     t->NewExercise(s);
     const QString typed = QString::fromStdString(t->TotalText()).trimmed();

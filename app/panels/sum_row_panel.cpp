@@ -279,7 +279,7 @@ void SumRowPanel::ShowJudgement(const Judgement& j) {
 }
 
 void SumRowPanel::CheckReleased() {
-    SetJudgementColours(White, White);
+    ClearJudgementColours();
     FocusUnitsBox();
 }
 
